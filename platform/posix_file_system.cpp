@@ -38,6 +38,14 @@ class StdioOutputFile : public OutputFile {
 }  // namespace
 
 std::unique_ptr<OutputFile> PosixFileSystem::OpenForWriting(const std::string& path) {
+  // A file its owner marked read-only is refused for everyone, the superuser included, so that
+  // the wizard never overwrites what the user protected.
+  struct stat info;
+  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
+      (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    errno = EACCES;
+    return nullptr;
+  }
   std::FILE* file = std::fopen(path.c_str(), "wb");
   if (!file) return nullptr;
   return std::make_unique<StdioOutputFile>(file);
