@@ -1,32 +1,59 @@
 // The console backend: UI events read from an input stream, one per line; message boxes as
-// lines on the error stream; page dumps on the output stream.
+// lines on the error stream; page dumps on the output stream. docs/console.md is the reference
+// of the event grammar and the dump format, which scripts and tests rely on.
 #pragma once
 
 #include <iosfwd>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/user_interface.h"
 
 namespace platform {
 
+// Outer frame of a console dialog around its client area: a thin border and a caption bar,
+// as a window of the desktop the pages were drawn for would have.
+inline constexpr FrameMargins kConsoleFrame{3, 22, 3, 3};
+// The virtual screen the console dialogs are placed on.
+inline constexpr Rect kConsoleScreen{0, 0, 1024, 768};
+
 class ConsoleUi : public UserInterface {
  public:
-  // Standard input, output and error.
+  // Standard input, output and error; interactive when standard input is a terminal.
   ConsoleUi();
   ConsoleUi(std::istream& in, std::ostream& out, std::ostream& err, bool interactive);
 
   void MessageBox(const Dialog* owner, std::string_view text, std::string_view caption) override;
+  // Reads events until the handler ends the dialog; a handler may run a nested dialog, which
+  // then takes the events from the same input until it ends.
   int RunModal(const DialogTemplate& dialogTemplate, const Dialog* owner,
                DialogHandler& handler) override;
+  // Prints `help "KEY"`, the help file's text and `end help` on the output stream.
   void ShowHelp(const std::string& helpFilePath, const std::string& key) override;
   Rect ScreenRect() const override;
 
  private:
+  // Applies one event line; prints an error line and changes nothing when it cannot.
+  void ApplyLine(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
+  void Click(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
+  void Type(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
+  void Pick(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
+  void Key(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
+  void Move(const std::vector<std::string>& words, Dialog& dialog);
+  void Snapshot(const std::vector<std::string>& words, const Dialog& dialog);
+  bool ExpectArguments(const std::vector<std::string>& words, std::size_t count,
+                       std::string_view usage);
+  void Error(std::string_view message);
+  void Dump(const Dialog& dialog);
+  void Prompt();
+
   std::istream& in_;
   std::ostream& out_;
   std::ostream& err_;
   bool interactive_;
+  bool hintShown_ = false;
+  bool inputEnded_ = false;
 };
 
 // "CAPTION: TEXT" with a line feed written as \n, a tab as \t and a backslash as \\.
