@@ -11,7 +11,8 @@ const char* const kHelpText =
     "Command line options:\n\n-n\t\tindicates that this is a new file (required)\n<filename>\tfull "
     "path to file that must be created (required)\n\n-h\t\tSpecifies the thread ID of the calling "
     "program (optional)\n-symbol\tSpecifies that the calling program can generate a symbol file "
-    "(optional)\n-x\t\tSpecifies the screen x coordinate of the lower right corner (optional)\n-y\t\t"
+    "(optional)\n-x\t\tSpecifies the screen x coordinate of the lower right corner "
+    "(optional)\n-y\t\t"
     "Specifies the screen y coordinate of the lower right corner (optional)\n-p\t\tSpecifies the "
     "first page offset (optional)";
 
@@ -27,7 +28,8 @@ void ParseOption(const std::string& option, CommandLineOptions& options) {
     options.designPath = "/" + option;
     return;
   }
-  const std::string_view value = option.empty() ? std::string_view() : std::string_view(option).substr(1);
+  const std::string_view value =
+      option.empty() ? std::string_view() : std::string_view(option).substr(1);
   switch (option.empty() ? '\0' : option[0]) {
     case 'h':
       options.callerThreadId = description::LeadingInteger(value);
@@ -66,8 +68,7 @@ CommandLineOptions ParseCommandLine(const std::vector<std::string>& words) {
     }
     if (word.size() - 1 > kMaxOptionLength) {
       platform::Ui().MessageBox(
-          nullptr,
-          "Command line option ignored: it is longer than 511 characters after its marker",
+          nullptr, "Command line option ignored: it is longer than 511 characters after its marker",
           kManagerCaption);
       continue;
     }

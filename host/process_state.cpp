@@ -7,6 +7,8 @@ ProcessState& State() {
   return state;
 }
 
-void ResetProcessState() { State() = ProcessState{}; }
+void ResetProcessState() {
+  State() = ProcessState{};
+}
 
 }  // namespace host

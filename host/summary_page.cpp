@@ -14,18 +14,21 @@ const platform::DialogTemplate& SummaryTemplate() {
     t.width = 323;
     t.height = 151;
     t.controls = {
-        {ControlKind::Label, kSummaryIntroText,
-         "Click Finish to create the custom zentile variation, an Ordel Function prototype in an "
-         "Include File (.inc), and a VHDL Component Declaration file (.cmp).",
-         135, 4, 179, 28},
-        {ControlKind::Label, platform::kNoId,
-         "When you run this wizard from within the Tessaron software, it also creates a Symbol "
-         "File (.sym).",
-         135, 34, 179, 18},
-        {ControlKind::Label, platform::kNoId,
-         "The Corvex Plug-In Manager will create the following files:", 135, 56, 181, 19},
-        {ControlKind::Picture, platform::kNoId, "", 7, 2, 119, 149},
-        {ControlKind::ListBox, kSummaryFileList, "", 137, 78, 179, 72},
+        platform::MakeControl(ControlKind::Label, kSummaryIntroText,
+                              "Click Finish to create the custom zentile variation, an Ordel "
+                              "Function prototype in an "
+                              "Include File (.inc), and a VHDL Component Declaration file (.cmp).",
+                              135, 4, 179, 28),
+        platform::MakeControl(
+            ControlKind::Label, platform::kNoId,
+            "When you run this wizard from within the Tessaron software, it also creates a Symbol "
+            "File (.sym).",
+            135, 34, 179, 18),
+        platform::MakeControl(ControlKind::Label, platform::kNoId,
+                              "The Corvex Plug-In Manager will create the following files:", 135,
+                              56, 181, 19),
+        platform::MakeControl(ControlKind::Picture, platform::kNoId, "", 7, 2, 119, 149),
+        platform::MakeControl(ControlKind::ListBox, kSummaryFileList, "", 137, 78, 179, 72),
     };
     t.controls[3].pictureId = kSummaryPicture;
     return t;

@@ -26,7 +26,9 @@ std::string ToUpper(std::string text) {
 }
 }  // namespace
 
-WizardApp* CurrentApp() { return currentApp; }
+WizardApp* CurrentApp() {
+  return currentApp;
+}
 
 WizardApp::WizardApp(std::string title, const description::SymbolLineWriter* symbol,
                      description::WizardDescription& description)

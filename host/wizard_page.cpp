@@ -48,8 +48,8 @@ void WizardPage::Place(Dialog& dialog) {
   const int w = outer.Width();
   const int h = outer.Height();
   if (state.positionKnown) {
-    dialog.SetOuterRect(
-        {state.pagePosition.x - w, state.pagePosition.y - h, state.pagePosition.x, state.pagePosition.y});
+    dialog.SetOuterRect({state.pagePosition.x - w, state.pagePosition.y - h, state.pagePosition.x,
+                         state.pagePosition.y});
     return;
   }
   const Rect owner = dialog.OwnerOrScreenRect();
@@ -81,8 +81,8 @@ void WizardPage::CreateButtonBar(Dialog& dialog) {
   };
   for (const ButtonSpec& spec : kButtons) {
     const Rect screen{r - spec.leftFromRight, b - 30, r - spec.leftFromRight + 56, b - 10};
-    platform::Control& button =
-        dialog.CreateControl(platform::ControlKind::PushButton, spec.id, spec.text, dialog.ScreenToClient(screen));
+    platform::Control& button = dialog.CreateControl(platform::ControlKind::PushButton, spec.id,
+                                                     spec.text, dialog.ScreenToClient(screen));
     button.tabStop = true;
     button.groupStart = spec.groupStart;
   }
@@ -122,9 +122,15 @@ void WizardPage::Leave(int code) {
   window_->End(platform::kResultOk);
 }
 
-void WizardPage::OnBack() { Leave(NavBack); }
-void WizardPage::OnNext() { Leave(NavNext); }
-void WizardPage::OnFinish() { Leave(NavFinish); }
+void WizardPage::OnBack() {
+  Leave(NavBack);
+}
+void WizardPage::OnNext() {
+  Leave(NavNext);
+}
+void WizardPage::OnFinish() {
+  Leave(NavFinish);
+}
 
 void WizardPage::OnCancel() {
   navCode = NavCancel;
@@ -134,18 +140,31 @@ void WizardPage::OnCancel() {
 
 void WizardPage::OnClicked(Dialog&, int id) {
   switch (id) {
-    case kBackButton: OnBack(); break;
-    case kNextButton: OnNext(); break;
-    case kFinishButton: OnFinish(); break;
-    case kCancelButton: OnCancel(); break;
-    default: break;
+    case kBackButton:
+      OnBack();
+      break;
+    case kNextButton:
+      OnNext();
+      break;
+    case kFinishButton:
+      OnFinish();
+      break;
+    case kCancelButton:
+      OnCancel();
+      break;
+    default:
+      break;
   }
 }
 
 // The dialog's own OK handling: the page closes and keeps the code it holds.
-void WizardPage::OnOkCommand(Dialog& dialog) { dialog.End(platform::kResultOk); }
+void WizardPage::OnOkCommand(Dialog& dialog) {
+  dialog.End(platform::kResultOk);
+}
 
-void WizardPage::OnCancelCommand(Dialog&) { OnCancel(); }
+void WizardPage::OnCancelCommand(Dialog&) {
+  OnCancel();
+}
 
 void WizardPage::OnHelpCommand(Dialog&) {
   if (WizardApp* app = CurrentApp()) app->OnHelpCommand();

@@ -43,6 +43,20 @@ struct TemplateControl {
   int pictureId = 0;
 };
 
+// A template control from its kind, id, text and rectangle in dialog units.
+inline TemplateControl MakeControl(ControlKind kind, int id, std::string text, int x, int y,
+                                   int width, int height) {
+  TemplateControl control;
+  control.kind = kind;
+  control.id = id;
+  control.text = std::move(text);
+  control.x = x;
+  control.y = y;
+  control.width = width;
+  control.height = height;
+  return control;
+}
+
 struct DialogTemplate {
   int number = 0;
   std::string caption;  // empty: the template has no caption of its own

@@ -22,7 +22,8 @@ TEST_F(CommandLineTest, SecondPlainWordIsTheDesignFile) {
 }
 
 TEST_F(CommandLineTest, OptionsWithValues) {
-  const CommandLineOptions o = ParseCommandLine({"-n", "-h123", "-p2", "/x500", "-y-7", "-tfoo", "rs.tdf"});
+  const CommandLineOptions o =
+      ParseCommandLine({"-n", "-h123", "-p2", "/x500", "-y-7", "-tfoo", "rs.tdf"});
   EXPECT_TRUE(o.newFile);
   EXPECT_TRUE(o.callerThreadGiven);
   EXPECT_EQ(o.callerThreadId, 123);

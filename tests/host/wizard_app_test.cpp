@@ -1,5 +1,5 @@
-#include <filesystem>
 #include <sys/stat.h>
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -45,12 +45,13 @@ TEST_F(WizardRunTest, NoPagesIsRefused) {
 }
 
 TEST_F(WizardRunTest, ExtensionsAreCaseSensitive) {
-  for (const char* name : {"rs.TDF", "rs.vhdl", "rs", "rs.Vhd"}) {
+  for (const char* name : {"rs.TDF", "rs.vhdl", "rs.Vhd"}) {
     ui.messages.clear();
     PlainWizard wizard(description);
     EXPECT_EQ(wizard.RunWizard({"-n", Design(name)}), 1) << name;
     ASSERT_EQ(ui.messages.size(), 1u) << name;
-    EXPECT_EQ(ui.messages[0].text, "Can't start the wizard -- illegal extension in design file name");
+    EXPECT_EQ(ui.messages[0].text,
+              "Can't start the wizard -- illegal extension in design file name");
   }
   for (const char* name : {"rs.v", "rs.vhd", "rs.tdf"}) {
     ui.messages.clear();
@@ -73,15 +74,15 @@ TEST_F(WizardRunTest, ExistingDescriptionIsReadAndPagesLoad) {
   ui.Click(host::kFinishButton);
   EXPECT_EQ(wizard.RunWizard({"   " + Design()}), host::NavFinish);
   EXPECT_EQ(wizard.DesignPath(), Design()) << "leading blanks are removed";
-  EXPECT_EQ(wizard.plainPages[0]->loads, 1);
-  EXPECT_EQ(wizard.plainPages[3]->loads, 1);
+  EXPECT_EQ(wizard.plainPages[0].loads, 1);
+  EXPECT_EQ(wizard.plainPages[3].loads, 1);
 }
 
 TEST_F(WizardRunTest, NewFileReadsNothingEvenIfADescriptionExists) {
   testsupport::WriteFileText(Cnx(), "PRIVATE: Enc_Dec NUMERIC \"0\"\n");
   PlainWizard wizard(description);
   wizard.RunWizard({"-n", Design()});
-  EXPECT_EQ(wizard.plainPages[0]->loads, 0);
+  EXPECT_EQ(wizard.plainPages[0].loads, 0);
 }
 
 TEST_F(WizardRunTest, TitlesCountTheManagerPages) {
@@ -96,13 +97,15 @@ TEST_F(WizardRunTest, TitlesCountTheManagerPages) {
 TEST_F(WizardRunTest, TitleIsUpperCaseAndTemplateCaptionFollows) {
   description::WizardDescription d;
   struct CaptionWizard : host::WizardApp {
-    explicit CaptionWizard(description::WizardDescription& d) : WizardApp("Rs Codec - 1.00", nullptr, d) {
+    explicit CaptionWizard(description::WizardDescription& d)
+        : WizardApp("Rs Codec - 1.00", nullptr, d) {
       AddPage(std::make_unique<hosttest::PlainPage>(200, 100, "Choose"));
     }
   } wizard(d);
   wizard.RunWizard({"-n", Design()});
   ASSERT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(ui.shown[0].caption, "Corvex Plug-In Manager - RS CODEC - 1.00 [page 1 of 1] -- Choose");
+  EXPECT_EQ(ui.shown[0].caption,
+            "Corvex Plug-In Manager - RS CODEC - 1.00 [page 1 of 1] -- Choose");
 }
 
 TEST_F(WizardRunTest, FinishOnFirstPageWritesAndExitsZero) {
@@ -110,8 +113,9 @@ TEST_F(WizardRunTest, FinishOnFirstPageWritesAndExitsZero) {
   ui.Click(host::kFinishButton);
   EXPECT_EQ(wizard.RunWizard({"-n", Design()}), host::NavFinish);
   EXPECT_EQ(ui.shown.size(), 1u);
-  EXPECT_EQ(wizard.plainPages[0]->stores, 1);
-  EXPECT_EQ(testsupport::ReadFileText(Cnx()), "GENERATION: STANDARD\nVERSION: WM1.0\nMODULE: default\n\n");
+  EXPECT_EQ(wizard.plainPages[0].stores, 1);
+  EXPECT_EQ(testsupport::ReadFileText(Cnx()),
+            "GENERATION: STANDARD\nVERSION: WM1.0\nMODULE: default\n\n");
 }
 
 TEST_F(WizardRunTest, BackOutWithOffsetWritesAndExitsMinusOne) {
@@ -139,12 +143,13 @@ TEST_F(WizardRunTest, CancelDeletesTheDescription) {
   ui.Click(host::kCancelButton);
   EXPECT_EQ(wizard.RunWizard({Design()}), host::NavCancel);
   EXPECT_FALSE(std::filesystem::exists(Cnx()));
-  EXPECT_EQ(wizard.plainPages[0]->stores, 0);
+  EXPECT_EQ(wizard.plainPages[0].stores, 0);
 }
 
 TEST_F(WizardRunTest, CancelWithoutDescriptionIsQuiet) {
   PlainWizard wizard(description);
-  ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) { h.OnCancelCommand(d); });
+  ui.actions.push_back(
+      [](platform::Dialog& d, platform::DialogHandler& h) { h.OnCancelCommand(d); });
   EXPECT_EQ(wizard.RunWizard({"-n", Design()}), host::NavCancel);
   EXPECT_TRUE(ui.messages.empty());
 }
@@ -174,7 +179,7 @@ TEST_F(WizardRunTest, WriteFailureIsReportedNotTakenForSuccess) {
 
 TEST_F(WizardRunTest, HiddenPagesAreSkippedInTheDirectionOfTravel) {
   PlainWizard wizard(description);
-  wizard.plainPages[1]->shown = false;
+  wizard.plainPages[1].shown = false;
   ui.Click(host::kNextButton);  // page 1 -> 2 (hidden) -> 3
   ui.Click(host::kBackButton);  // page 3 -> 2 (hidden) -> 1
   ui.Click(host::kCancelButton);
@@ -186,7 +191,7 @@ TEST_F(WizardRunTest, HiddenPagesAreSkippedInTheDirectionOfTravel) {
 
 TEST_F(WizardRunTest, SkippingFirstPageBackwardIsABackOut) {
   PlainWizard wizard(description);
-  wizard.plainPages[0]->shown = false;
+  wizard.plainPages[0].shown = false;
   ui.Click(host::kBackButton);  // on page 2
   EXPECT_EQ(wizard.RunWizard({"-n", "-p1", Design()}), host::NavBack);
   EXPECT_EQ(ui.shown.size(), 1u);
@@ -251,7 +256,8 @@ TEST_F(WizardRunTest, OneNoticePerPressOnlyWithThreadOption) {
 
 TEST_F(WizardRunTest, SummaryListsTheManagersFiles) {
   struct SummaryWizard : host::WizardApp {
-    explicit SummaryWizard(description::WizardDescription& d) : WizardApp("RS CODEC - 1.00", nullptr, d) {}
+    explicit SummaryWizard(description::WizardDescription& d)
+        : WizardApp("RS CODEC - 1.00", nullptr, d) {}
     bool SetUpPages() override {
       AddSummaryPage();
       return WizardApp::SetUpPages();
@@ -268,7 +274,8 @@ TEST_F(WizardRunTest, SummaryListsTheManagersFiles) {
   EXPECT_EQ(listed({"-n", "C:\\w\\rs.tdf"}),
             (std::vector<std::string>{"C:\\w\\rs.tdf", "C:\\w\\rs.inc", "C:\\w\\rs.cmp"}));
   EXPECT_EQ(listed({"-n", "-symbol", "C:\\w\\rs.tdf"}),
-            (std::vector<std::string>{"C:\\w\\rs.tdf", "C:\\w\\rs.inc", "C:\\w\\rs.cmp", "C:\\w\\rs.sym"}));
+            (std::vector<std::string>{"C:\\w\\rs.tdf", "C:\\w\\rs.inc", "C:\\w\\rs.cmp",
+                                      "C:\\w\\rs.sym"}));
   EXPECT_EQ(listed({"-n", "C:/w/rs.vhd"}),
             (std::vector<std::string>{"C:\\w\\rs.vhd", "C:\\w\\rs.inc", "C:\\w\\rs.cmp"}));
 }
@@ -277,7 +284,8 @@ TEST_F(WizardRunTest, SummaryEnterMovesOn) {
   host::SummaryPage page("D:\\x\\");
   page.AppendFile("a.tdf");
   page.AppendFile("sub/b.inc\nc.cmp");
-  EXPECT_EQ(page.ListedFiles(), (std::vector<std::string>{"D:\\x\\a.tdf", "sub\\b.inc", "D:\\x\\c.cmp"}));
+  EXPECT_EQ(page.ListedFiles(),
+            (std::vector<std::string>{"D:\\x\\a.tdf", "sub\\b.inc", "D:\\x\\c.cmp"}));
 }
 
 TEST_F(WizardRunTest, MissingHelpFileIsReported) {
@@ -289,7 +297,8 @@ TEST_F(WizardRunTest, MissingHelpFileIsReported) {
   });
   wizard.RunWizard({"-n", Design()});
   ASSERT_EQ(ui.messages.size(), 1u);
-  EXPECT_EQ(ui.messages[0].text, "Can't find the Tessaron help file " + (dir.Path() / "rswizard.hlp").string());
+  EXPECT_EQ(ui.messages[0].text,
+            "Can't find the Tessaron help file " + (dir.Path() / "rswizard.hlp").string());
   EXPECT_TRUE(ui.helpShown.empty());
 }
 
@@ -317,7 +326,8 @@ TEST_F(WizardRunTest, MissingPageIsFatal) {
   }
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
-            "Fatal error (assertion failed). The application is unable to continue. Please press OK to exit.");
+            "Fatal error (assertion failed). The application is unable to continue. Please press "
+            "OK to exit.");
   EXPECT_EQ(ui.messages[0].caption, " - RS CODEC - 1.00");
 }
 

@@ -41,7 +41,9 @@ TEST_F(PageGeometryTest, CentredOnScreenWithButtonBar) {
   EXPECT_TRUE(host::State().positionKnown);
   // Button rectangles in client coordinates: the client area starts at (362, 292).
   const Rect client{362, 292, 0, 0};
-  const auto onScreen = [&](int id) { return ById(shown, id).rect.Offset(client.left, client.top); };
+  const auto onScreen = [&](int id) {
+    return ById(shown, id).rect.Offset(client.left, client.top);
+  };
   EXPECT_EQ(onScreen(host::kNextButton), (Rect{665 - 125, 498 - 30, 665 - 69, 498 - 10}));
   EXPECT_EQ(onScreen(host::kBackButton), (Rect{665 - 184, 468, 665 - 128, 488}));
   EXPECT_EQ(onScreen(host::kCancelButton), (Rect{665 - 243, 468, 665 - 187, 488}));

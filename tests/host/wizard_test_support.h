@@ -1,6 +1,7 @@
 // A generic wizard of plain pages, for testing the host without the Reed-Solomon wizard.
 #pragma once
 
+#include <array>
 #include <deque>
 #include <functional>
 #include <string>
@@ -41,7 +42,8 @@ class ScriptedUi : public testsupport::RecordingUi {
     };
   }
   void Click(int id) {
-    actions.push_back([id](platform::Dialog& d, platform::DialogHandler& h) { h.OnClicked(d, id); });
+    actions.push_back(
+        [id](platform::Dialog& d, platform::DialogHandler& h) { h.OnClicked(d, id); });
   }
 };
 
@@ -51,33 +53,41 @@ inline platform::DialogTemplate PlainTemplate(int width, int height, std::string
   t.caption = std::move(caption);
   t.width = width;
   t.height = height;
-  t.controls = {{platform::ControlKind::Label, platform::kNoId, "plain page", 4, 4, 80, 10}};
+  t.controls = {platform::MakeControl(platform::ControlKind::Label, platform::kNoId, "plain page",
+                                      4, 4, 80, 10)};
   return t;
 }
 
-class PlainPage : public host::WizardPage {
- public:
-  explicit PlainPage(int width = 200, int height = 100, std::string caption = "")
-      : WizardPage(PlainTemplate(width, height, std::move(caption)), nullptr) {}
+// What happened to a page; kept outside the page, which the end of the run destroys.
+struct PageLog {
   bool shown = true;
-  bool IsShown() override { return shown; }
   int loads = 0;
   int stores = 0;
-  void LoadPageSettings() override { ++loads; }
-  void StorePageSettings() override { ++stores; }
+};
+
+class PlainPage : public host::WizardPage {
+ public:
+  explicit PlainPage(int width = 200, int height = 100, std::string caption = "",
+                     PageLog* log = nullptr)
+      : WizardPage(PlainTemplate(width, height, std::move(caption)), nullptr),
+        log_(log ? log : &ownLog_) {}
+  bool IsShown() override { return log_->shown; }
+  void LoadPageSettings() override { ++log_->loads; }
+  void StorePageSettings() override { ++log_->stores; }
+
+ private:
+  PageLog ownLog_;
+  PageLog* log_;
 };
 
 class PlainWizard : public host::WizardApp {
  public:
   explicit PlainWizard(description::WizardDescription& d, int pages = 4)
       : WizardApp("RS CODEC - 1.00", nullptr, d) {
-    for (int i = 0; i < pages; ++i) {
-      auto page = std::make_unique<PlainPage>();
-      plainPages.push_back(page.get());
-      AddPage(std::move(page));
-    }
+    for (int i = 0; i < pages; ++i)
+      AddPage(std::make_unique<PlainPage>(200, 100, "", &plainPages[static_cast<std::size_t>(i)]));
   }
-  std::vector<PlainPage*> plainPages;
+  std::array<PageLog, host::kMaxPages> plainPages;
   bool canFinish = true;
   int finishRefusals = 0;
   bool CanFinish() override {
