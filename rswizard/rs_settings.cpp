@@ -1,0 +1,10 @@
+#include "rswizard/rs_settings.h"
+
+namespace rswizard {
+
+RsSettings& Settings() {
+  static RsSettings settings;
+  return settings;
+}
+
+}  // namespace rswizard
