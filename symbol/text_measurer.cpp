@@ -19,7 +19,7 @@ std::int64_t Scale(std::int64_t value, std::int64_t ppem) {
   return (2 * value * ppem + units) / (2 * units);
 }
 
-int ClampToInt(std::int64_t value) {
+int ClampToPixels(std::int64_t value) {
   return static_cast<int>(std::clamp<std::int64_t>(value, 0, INT_MAX));
 }
 
@@ -37,10 +37,10 @@ TextMeasurer::TextMeasurer(std::string_view fontName, int pointSize) {
     return;
   }
   // Sizes the wizard never asks for are scaled linearly from the face's own units.
-  height_ = ClampToInt(Scale(fm::kFace.winAscent, ppem_) + Scale(fm::kFace.winDescent, ppem_));
+  height_ = ClampToPixels(Scale(fm::kFace.winAscent, ppem_) + Scale(fm::kFace.winDescent, ppem_));
   std::int64_t sum = 0;
   for (std::uint16_t advance : fm::kFace.advanceUnits) sum += Scale(advance, ppem_);
-  averageWidth_ = ClampToInt((2 * sum + fm::kCharCount) / (2 * fm::kCharCount));
+  averageWidth_ = ClampToPixels((2 * sum + fm::kCharCount) / (2 * fm::kCharCount));
 }
 
 int TextMeasurer::CharWidth(unsigned char c) const {
@@ -48,7 +48,7 @@ int TextMeasurer::CharWidth(unsigned char c) const {
   const std::size_t index = static_cast<std::size_t>(c - fm::kFirstChar);
   if (tableWidths_ != nullptr) return tableWidths_[index];
   if (ppem_ == 0) return 0;
-  return ClampToInt(Scale(fm::kFace.advanceUnits[index], ppem_));
+  return ClampToPixels(Scale(fm::kFace.advanceUnits[index], ppem_));
 }
 
 int TextMeasurer::Width(std::string_view text) const {
