@@ -115,9 +115,17 @@ inline std::string CompareStores(const ValueTable& expected, const ValueTable& a
   return {};
 }
 
+// A description to read the written text into, emptied for each use. Kept for the whole run:
+// a new one each time would cost more than the checks themselves.
+inline WizardDescription& Scratch() {
+  static WizardDescription* const scratch = new WizardDescription();
+  scratch->ClearStores();
+  return *scratch;
+}
+
 // Empty when writing `d` and reading the text back gives the same rows in every store.
 inline std::string CheckRoundTrip(const WizardDescription& d) {
-  WizardDescription again;
+  WizardDescription& again = Scratch();
   description::ReadDescription(again, description::WriteDescription(d));
   for (const NamedStore& s : kStores) {
     const std::string difference = CompareStores(d.*s.store, again.*s.store);
@@ -136,7 +144,7 @@ inline std::string CheckReadInvariants(WizardDescription& d, std::string_view co
   }
   if (d.moduleName != "default") return "the module name was read";
   // Whatever was read can be written and read again without harm ...
-  WizardDescription again;
+  WizardDescription& again = Scratch();
   description::ReadDescription(again, description::WriteDescription(d));
   for (const NamedStore& s : kStores) {
     const std::string problem = CheckCapacity(again.*s.store);
