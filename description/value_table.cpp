@@ -25,12 +25,17 @@ std::string BusText(std::string_view name, int width, int lsb) {
   return bus;
 }
 
-ValueTable::ValueTable() : rows_(kRowCount) {}
+ValueTable::ValueTable() {
+  rows_.reserve(kRowCount);
+}
 
 bool ValueTable::Add(const DescriptionEntry& row) {
   if (used_ == kRowCount) return false;
-  rows_[used_] = row;
-  if (touched_ <= used_) touched_ = used_ + 1;
+  if (used_ < rows_.size()) {
+    rows_[used_] = row;
+  } else {
+    rows_.push_back(row);  // within the reserved room: no row moves
+  }
   if (row.InUse()) ++used_;
   return true;
 }
@@ -53,13 +58,11 @@ const DescriptionEntry* ValueTable::EntryAt(std::size_t i) const {
 
 void ValueTable::Clear() {
   static constexpr std::size_t kDefaulted[] = {1, 3, 5, 10, 12};
-  for (std::size_t i = 0; i < touched_; ++i) {
-    DescriptionEntry& row = rows_[i];
+  for (DescriptionEntry& row : rows_) {
     row[0].clear();
     for (std::size_t c : kDefaulted) row[c] = DescriptionEntry::DefaultOf(c);
   }
   used_ = 0;
-  touched_ = 0;
 }
 
 bool ValueTable::AddNumeric(std::string_view name, int value) {
