@@ -91,6 +91,7 @@ int ConsoleUi::RunModal(const DialogTemplate& dialogTemplate, const Dialog* owne
     std::optional<EventLine> line = ReadEventLine(in_);
     if (!line) {
       inputEnded_ = true;
+      if (interactive_) out_ << '\n' << std::flush;  // the prompt's line, left open by Ctrl-D
       break;
     }
     if (line->truncated) {

@@ -141,30 +141,17 @@ TEST(ConsoleUi, KeysAndCloseBox) {
   EXPECT_EQ(run.log, (Log{"init", "cancel"}));
 }
 
-TEST(ConsoleUi, MovePutsTheOuterLowerRightCornerThereKeepingTheSize) {
+TEST(ConsoleUi, DumpOfAPageAndMovePutsItsOuterLowerRightCornerThere) {
   const ScriptRun run = RunScript("dump\nmove 600 500\ndump\nmove -10 +20\ndump\n");
-  EXPECT_EQ(run.out,
-            "page \"Page\"\nrect 0 0 156 106\n"
-            "radio \"Decoder\" enabled\nradio \"Encoder\" disabled\n"
-            "field \"Bits\" enabled text \"8\" items \"4\" \"5\" \"8\"\n"
-            "edit \"Name\" enabled text \"\"\n"
-            "edit \"Vector file\" enabled readonly text \"C:\\\\w\\\\rs.vec\"\n"
-            "button \"Cancel\" enabled\nbutton \"Next >\" enabled default\n"
-            "button \"Finish\" enabled\n"
-            "page \"Page\"\nrect 444 394 600 500\n"
-            "radio \"Decoder\" enabled\nradio \"Encoder\" disabled\n"
-            "field \"Bits\" enabled text \"8\" items \"4\" \"5\" \"8\"\n"
-            "edit \"Name\" enabled text \"\"\n"
-            "edit \"Vector file\" enabled readonly text \"C:\\\\w\\\\rs.vec\"\n"
-            "button \"Cancel\" enabled\nbutton \"Next >\" enabled default\n"
-            "button \"Finish\" enabled\n"
-            "page \"Page\"\nrect -166 -86 -10 20\n"
-            "radio \"Decoder\" enabled\nradio \"Encoder\" disabled\n"
-            "field \"Bits\" enabled text \"8\" items \"4\" \"5\" \"8\"\n"
-            "edit \"Name\" enabled text \"\"\n"
-            "edit \"Vector file\" enabled readonly text \"C:\\\\w\\\\rs.vec\"\n"
-            "button \"Cancel\" enabled\nbutton \"Next >\" enabled default\n"
-            "button \"Finish\" enabled\n");
+  const std::string controls =
+      "radio \"Decoder\" enabled\nradio \"Encoder\" disabled\n"
+      "field \"Bits\" enabled text \"8\" items \"4\" \"5\" \"8\"\n"
+      "edit \"Name\" enabled text \"\"\n"
+      "edit \"Vector file\" enabled readonly text \"C:\\\\w\\\\rs.vec\"\n"
+      "button \"Cancel\" enabled\nbutton \"Next >\" enabled default\nbutton \"Finish\" enabled\n";
+  EXPECT_EQ(run.out, "page \"Page\"\nrect 0 0 156 106\n" + controls +
+                         "page \"Page\"\nrect 444 394 600 500\n" + controls +
+                         "page \"Page\"\nrect -166 -86 -10 20\n" + controls);
 }
 
 struct BadEvent {
@@ -308,6 +295,15 @@ TEST(ConsoleUi, InteractiveModePromptsAndDumpsAfterEveryEvent) {
   EXPECT_EQ(run.out, plainDump.out + hint + "> " + movedDump.out + "> " + movedDump.out + "> " +
                          movedDump.out + "> ");
   EXPECT_EQ(run.err, "error: unknown event \"bogus\"\n");
+}
+
+TEST(ConsoleUi, InteractiveEndOfInputEndsThePromptLine) {
+  const ScriptRun run = RunScript("", true);
+  const ScriptRun plainDump = RunScript("dump\n");
+  ASSERT_GT(run.out.size(), plainDump.out.size());
+  EXPECT_EQ(run.out.substr(0, plainDump.out.size()), plainDump.out);
+  EXPECT_EQ(run.out.substr(run.out.size() - 3), "> \n");
+  EXPECT_EQ(run.log, (Log{"init", "cancel"}));
 }
 
 TEST(ConsoleUi, OverlongLineIsRefusedAndTheNextLineStillRuns) {
