@@ -53,7 +53,7 @@ const char kHint[] =
 ConsoleUi::ConsoleUi() : ConsoleUi(std::cin, std::cout, std::cerr, ::isatty(0) == 1) {}
 
 ConsoleUi::ConsoleUi(std::istream& in, std::ostream& out, std::ostream& err, bool interactive)
-    : in_(in), out_(out), err_(err), interactive_(interactive) {}
+    : in_(in), out_(out), err_(err), interactive_(interactive), renderSnapshot_(RenderDialogPng) {}
 
 std::string MessageLine(std::string_view caption, std::string_view text) {
   std::string line(caption);
@@ -215,7 +215,7 @@ void ConsoleUi::Snapshot(const Words& words, const Dialog& dialog) {
   if (!ExpectArguments(words, 1, "snapshot FILE.png")) return;
   if (words[1].empty()) return Error("snapshot needs a file name");
   std::string error;
-  if (RenderDialogPng(dialog, words[1], &error)) return;
+  if (renderSnapshot_ && renderSnapshot_(dialog, words[1], &error)) return;
   std::string_view reason = error;
   if (reason.starts_with("error: ")) reason.remove_prefix(7);
   if (reason.empty()) return Error("snapshot failed: " + QuoteText(words[1]));

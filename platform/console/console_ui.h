@@ -3,6 +3,7 @@
 // of the event grammar and the dump format, which scripts and tests rely on.
 #pragma once
 
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <string_view>
@@ -33,6 +34,12 @@ class ConsoleUi : public UserInterface {
   void ShowHelp(const std::string& helpFilePath, const std::string& key) override;
   Rect ScreenRect() const override;
 
+  // What `snapshot` calls; the GUI module's renderer unless replaced (tests watch the call
+  // without loading the module).
+  using SnapshotRenderer =
+      std::function<bool(const Dialog& dialog, const std::string& path, std::string* error)>;
+  void SetSnapshotRenderer(SnapshotRenderer renderer) { renderSnapshot_ = std::move(renderer); }
+
  private:
   // Applies one event line; prints an error line and changes nothing when it cannot.
   void ApplyLine(const std::vector<std::string>& words, Dialog& dialog, DialogHandler& handler);
@@ -54,6 +61,7 @@ class ConsoleUi : public UserInterface {
   bool interactive_;
   bool hintShown_ = false;
   bool inputEnded_ = false;
+  SnapshotRenderer renderSnapshot_;
 };
 
 // "CAPTION: TEXT" with a line feed written as \n, a tab as \t and a backslash as \\.

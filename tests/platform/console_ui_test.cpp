@@ -325,11 +325,22 @@ TEST(ConsoleUi, ArbitraryBytesNeverCrashOrHang) {
   EXPECT_EQ(run.result, platform::kResultCancel);
 }
 
-TEST(ConsoleUi, SnapshotFailureIsOneErrorLine) {
-  const ScriptRun run = RunScript("snapshot /nonexistent-dir/page.png\nclick Finish\n");
-  EXPECT_EQ(run.err.rfind("error: ", 0), 0u) << run.err;
-  EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1);
+TEST(ConsoleUi, SnapshotHandsTheCurrentDialogAndPathToTheRenderer) {
+  std::vector<std::string> calls;
+  const auto renderer = [&calls](const platform::Dialog& dialog, const std::string& path,
+                                 std::string* error) {
+    calls.push_back(dialog.Caption() + " -> " + path);
+    if (path == "ok.png") return true;
+    *error = "The module could not be loaded. Tried:\n  /a\n  /b\nInstall it.";
+    return false;
+  };
+  const ScriptRun run = RunScript(
+      "snapshot ok.png\nsnapshot \"bad dir/p.png\"\nclick Finish\n", false,
+      [&](FakePage&, platform::ConsoleUi& ui, ScriptRun&) { ui.SetSnapshotRenderer(renderer); });
+  EXPECT_EQ(calls, (Log{"Page -> ok.png", "Page -> bad dir/p.png"}));
+  EXPECT_EQ(run.err, "error: The module could not be loaded. Tried: /a /b Install it.\n");
   EXPECT_EQ(run.out, "");
+  EXPECT_EQ(run.log, (Log{"init", "click 10"}));
 }
 
 TEST(ConsoleUi, MessageBoxIsOneEscapedLineOnTheErrorStream) {
