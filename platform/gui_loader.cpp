@@ -43,19 +43,14 @@ LoadedModule& Module() {
       loaded.handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
       if (loaded.handle) return loaded;
       const char* why = ::dlerror();
-      tried += "\n  ";
-      tried += path;
-      if (why) {
-        tried += " (";
-        tried += why;
-        tried += ")";
-      }
+      if (!tried.empty()) tried += "; ";
+      tried += why ? why : path;
     }
-    loaded.failure = "The graphical interface module " RSWIZARD_GUI_MODULE_NAME
-                     " could not be loaded. Tried:" +
-                     tried +
-                     "\nInstall it next to the rswizard executable, or run with the console "
-                     "interface.";
+    if (tried.empty()) tried = "the executable's own path is unknown";
+    // One line, so that the caller can go on with what it does instead.
+    loaded.failure = "the graphical interface module " RSWIZARD_GUI_MODULE_NAME
+                     " could not be loaded (" +
+                     tried + ")";
     return loaded;
   }();
   return module;
@@ -69,7 +64,7 @@ void* Symbol(const char* name, std::string* error) {
   }
   void* symbol = ::dlsym(module.handle, name);
   if (!symbol && error)
-    *error = std::string("The graphical interface module has no entry point ") + name + ".";
+    *error = std::string("the graphical interface module has no entry point ") + name;
   return symbol;
 }
 

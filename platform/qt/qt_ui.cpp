@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
@@ -24,6 +25,26 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
+// Fusion with the indicator and spacing of the dialog manager's radio buttons and check boxes,
+// so that their texts fit the widths the templates give them.
+class DialogStyle : public QProxyStyle {
+ public:
+  DialogStyle() : QProxyStyle(QStyleFactory::create("Fusion")) {}
+
+  int pixelMetric(PixelMetric metric, const QStyleOption* option,
+                  const QWidget* widget) const override {
+    switch (metric) {
+      case PM_IndicatorWidth:
+      case PM_IndicatorHeight:
+      case PM_ExclusiveIndicatorWidth:
+      case PM_ExclusiveIndicatorHeight: return 13;
+      case PM_CheckBoxLabelSpacing:
+      case PM_RadioButtonLabelSpacing: return 4;
+      default: return QProxyStyle::pixelMetric(metric, option, widget);
+    }
+  }
+};
+
 QWidget* ParentFor(const Dialog* owner) {
   if (QWidget* window = WindowOf(owner)) return window;
   return QApplication::activeModalWidget();
@@ -33,10 +54,9 @@ QWidget* ParentFor(const Dialog* owner) {
 
 void PrepareApplication(QApplication& app) {
   // One look on every desktop, so that a page looks the same on screen and in a snapshot.
-  if (QStyle* style = QStyleFactory::create("Fusion")) {
-    app.setStyle(style);
-    app.setPalette(style->standardPalette());
-  }
+  auto* style = new DialogStyle;
+  app.setStyle(style);  // the application takes it
+  app.setPalette(style->standardPalette());
   for (const char* face : {"MS Sans Serif", "Microsoft Sans Serif", "Arial", "Helvetica"})
     QFont::insertSubstitution(face, "Liberation Sans");
   QFont::insertSubstitution("Times New Roman", "Liberation Serif");

@@ -9,8 +9,9 @@
 namespace qttest {
 
 inline QApplication& App() {
-  // No display in CI: every Qt test runs on the offscreen platform.
-  ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  // No display in CI: the Qt tests run on the offscreen platform unless QT_QPA_PLATFORM
+  // already names another (QT_QPA_PLATFORM=xcb under Xvfb shows the real windows).
+  ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
   return platform::qt::EnsureApplication();
 }
 
