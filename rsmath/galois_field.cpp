@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <bit>
-#include <vector>
 
 namespace rsmath {
 
@@ -23,6 +22,37 @@ int CheckSymbols(const GaloisField& field) {
 
 // Below this many message symbols a division costs less than building the product columns.
 constexpr int kColumnEncodeThreshold = 32;
+
+// times[fb][x] = fb * g[x] for every fb of the field, kept for as long as the code stays the
+// same: a streaming vector file encodes five messages with one generator. One row per fb, as a
+// step of the division uses the products of one fb with every coefficient.
+struct EncodeColumns {
+  bool built = false;
+  int32_t m = 0;
+  int32_t irrpol = 0;
+  int r = 0;
+  std::array<int32_t, 51> generator{};
+  std::array<std::array<int32_t, 51>, 256> times{};
+};
+
+const EncodeColumns& ColumnsFor(const GaloisField& field, int r) {
+  static EncodeColumns columns;
+  const auto& g = Tables().generatorPoly;
+  if (columns.built && columns.m == field.m && columns.irrpol == field.irrpol && columns.r == r &&
+      columns.generator == g)
+    return columns;
+  columns.built = true;
+  columns.m = field.m;
+  columns.irrpol = field.irrpol;
+  columns.r = r;
+  columns.generator = g;
+  std::array<int32_t, 256> column{};
+  for (int x = 1; x <= r; ++x) {
+    MultiplyColumn(field, g[x], column);
+    for (int fb = 0; fb < 256; ++fb) columns.times[fb][x] = column[fb];
+  }
+  return columns;
+}
 
 }  // namespace
 
@@ -77,9 +107,15 @@ void GaloisField::BuildGeneratorPoly() const {
   int root = PowerAt(first + 2);
   const int r = CheckSymbols(*this);
   std::array<int32_t, 51> term{};
+  std::array<int32_t, 256> timesRoot{};
+  const int count = ElementCount(m);
   for (int t = 3; t <= r; ++t) {
-    // g(x) * (x + root): the products are all taken before any coefficient changes.
-    for (int s = 0; s < t; ++s) term[s] = Multiply(g[s], root);
+    // g(x) * (x + root): the products are all taken before any coefficient changes. For a long
+    // g a column of products by root (m multiplications) is cheaper than t of them.
+    const bool column = m >= 1 && m <= 8 && t > 2 * m;
+    if (column) MultiplyColumn(*this, root, timesRoot);
+    for (int s = 0; s < t; ++s)
+      term[s] = column && g[s] >= 0 && g[s] < count ? timesRoot[g[s]] : Multiply(g[s], root);
     for (int s = 0; s < t; ++s) g[s + 1] ^= term[s];
     root = Multiply(root, 2);
   }
@@ -95,22 +131,22 @@ void GaloisField::Encode() const {
   // Division register: reg[j] holds the coefficient of x^j of the running remainder.
   std::array<int32_t, 51> reg{};
   if (r > 0 && k > 0) {
-    const bool useColumns = m >= 1 && m <= 8 && k >= kColumnEncodeThreshold;
-    std::vector<std::array<int32_t, 256>> times;
-    if (useColumns) {
-      times.resize(static_cast<std::size_t>(r) + 1);
-      for (int x = 1; x <= r; ++x) MultiplyColumn(*this, g[x], times[x]);
-    }
-    const uint32_t mask = static_cast<uint32_t>(Pow2(m) - 1);
-    // fb * g[x]; Multiply reads only the low m bits of fb, so the column index is exact.
-    auto times_g = [&](int fb, int x) {
-      if (useColumns) return times[x][static_cast<uint32_t>(fb) & mask];
-      return Multiply(fb, g[x]);
-    };
-    for (int i = 0; i < k; ++i) {
-      const int fb = tables.message[k - 1 - i] ^ reg[r - 1];
-      for (int j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ times_g(fb, r - j);
-      reg[0] = times_g(fb, r);
+    if (m >= 1 && m <= 8 && k >= kColumnEncodeThreshold) {
+      const auto& times = ColumnsFor(*this, r).times;
+      // Multiply reads only the low m bits of fb, so that is the row to take.
+      const uint32_t mask = static_cast<uint32_t>(Pow2(m) - 1);
+      for (int i = 0; i < k; ++i) {
+        const int fb = tables.message[k - 1 - i] ^ reg[r - 1];
+        const auto& product = times[static_cast<uint32_t>(fb) & mask];
+        for (int j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ product[r - j];
+        reg[0] = product[r];
+      }
+    } else {
+      for (int i = 0; i < k; ++i) {
+        const int fb = tables.message[k - 1 - i] ^ reg[r - 1];
+        for (int j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ Multiply(fb, g[r - j]);
+        reg[0] = Multiply(fb, g[r]);
+      }
     }
   }
   for (int c = 0; c < k; ++c) tables.codeword[r + c] = tables.message[c];
@@ -119,15 +155,13 @@ void GaloisField::Encode() const {
 
 void GaloisField::BuildNegRootTable() const {
   auto& negRoot = Tables().negRootTable;
-  const int count = ElementCount(m);
-  std::array<int32_t, 256> row{};
+  const InverseSearch search(*this);
+  std::array<int32_t, 256> found{};
   for (int k = 0; k < static_cast<int>(negRoot.size()); ++k) {
-    const int a = PowerAt(k);
-    if (a == 0) continue;  // zero times anything is zero: no inverse, the entry keeps its 0
-    MultiplyRow(*this, a, row);
-    // Every b is tried; the last match wins.
-    for (int b = 1; b < count; ++b)
-      if (row[b] == 1) negRoot[k] = b;
+    // Where a^k is 0 (past the power table) nothing matches and the entry keeps its 0; of
+    // several matches the last, the largest, stands.
+    const int matches = search.Find(PowerAt(k), found);
+    if (matches > 0) negRoot[k] = found[matches - 1];
   }
 }
 
@@ -141,23 +175,81 @@ void BuildRootTable(int genstart, int m) {
   }
 }
 
+namespace {
+
+// table[x] = product(x) for x below count, given product at the powers of two: a sum of
+// powers of two maps to the sum of their images, filled by doubling the known part.
+void FillLinear(int count, const std::array<int32_t, 8>& basis, std::array<int32_t, 256>& table) {
+  table.fill(0);
+  for (int t = 0, half = 1; half < count; ++t, half <<= 1)
+    for (int x = 0; x < half; ++x) table[half + x] = table[x] ^ basis[t];
+}
+
+}  // namespace
+
 void MultiplyRow(const GaloisField& field, int a, std::array<int32_t, 256>& row) {
-  row.fill(0);
   const int count = ElementCount(field.m);
   std::array<int32_t, 8> basis{};
   for (int t = 0; (1 << t) < count; ++t) basis[t] = field.Multiply(a, 1 << t);
-  // Each b is a smaller b with its lowest bit added: a*b = a*(b without it) ^ a*(that bit).
-  for (int b = 1; b < count; ++b)
-    row[b] = row[b & (b - 1)] ^ basis[std::countr_zero(static_cast<unsigned>(b))];
+  FillLinear(count, basis, row);
 }
 
 void MultiplyColumn(const GaloisField& field, int b, std::array<int32_t, 256>& column) {
-  column.fill(0);
   const int count = ElementCount(field.m);
   std::array<int32_t, 8> basis{};
   for (int t = 0; (1 << t) < count; ++t) basis[t] = field.Multiply(1 << t, b);
-  for (int a = 1; a < count; ++a)
-    column[a] = column[a & (a - 1)] ^ basis[std::countr_zero(static_cast<unsigned>(a))];
+  FillLinear(count, basis, column);
+}
+
+InverseSearch::InverseSearch(const GaloisField& field)
+    : field_(field),
+      count_(ElementCount(field.m)),
+      bits_(std::countr_zero(static_cast<unsigned>(count_))) {
+  for (int t = 0; t < bits_; ++t) MultiplyColumn(field_, 1 << t, timesBit_[t]);
+}
+
+int InverseSearch::Find(int a, std::array<int32_t, 256>& found) const {
+  // Column t of the system is a * 2^t; pivot[p] is a reduced column with top bit p, and
+  // combination[p] says which 2^t it sums (pivot[p] = a * combination[p]).
+  std::array<uint32_t, 32> pivot{};
+  std::array<uint32_t, 32> combination{};
+  const bool tabled = a >= 0 && a < count_;
+  int rank = 0;
+  for (int t = 0; t < bits_; ++t) {
+    uint32_t v = static_cast<uint32_t>(tabled ? timesBit_[t][a] : field_.Multiply(a, 1 << t));
+    uint32_t c = 1u << t;
+    while (v != 0) {
+      const int top = 31 - std::countl_zero(v);
+      if (pivot[top] == 0) {
+        pivot[top] = v;
+        combination[top] = c;
+        ++rank;
+        break;
+      }
+      v ^= pivot[top];
+      c ^= combination[top];
+    }
+  }
+  if (rank < bits_) {
+    // Several b may give 1: try them all, in order.
+    std::array<int32_t, 256> row{};
+    MultiplyRow(field_, a, row);
+    int n = 0;
+    for (int b = 1; b < count_; ++b)
+      if (row[b] == 1) found[n++] = b;
+    return n;
+  }
+  // Reduce 1 by the pivots: what is left over cannot be reached, and no b gives 1.
+  uint32_t v = 1;
+  uint32_t c = 0;
+  while (v != 0) {
+    const int top = 31 - std::countl_zero(v);
+    if (pivot[top] == 0) return 0;
+    v ^= pivot[top];
+    c ^= combination[top];
+  }
+  found[0] = static_cast<int32_t>(c);  // never 0, as a * 0 = 0
+  return 1;
 }
 
 bool IsRingPolynomial(const GaloisField& field) {

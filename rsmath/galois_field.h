@@ -73,6 +73,24 @@ void MultiplyRow(const GaloisField& field, int a, std::array<int32_t, 256>& row)
 // Linear in a for the same reason.
 void MultiplyColumn(const GaloisField& field, int b, std::array<int32_t, 256>& column);
 
+// Finds every b in 1 .. ElementCount(m) - 1 with Multiply(a, b) = 1, exactly as trying each b
+// in turn would. b -> a * b is linear over GF(2), so a b with a * b = 1 solves a system of at
+// most 8 unknowns; when the system has a single solution (always, in a field) it is found by
+// elimination, otherwise every b is tried.
+class InverseSearch {
+ public:
+  explicit InverseSearch(const GaloisField& field);
+  // The solutions in ascending order into found; returns their number.
+  int Find(int a, std::array<int32_t, 256>& found) const;
+
+ private:
+  GaloisField field_;
+  int count_;
+  int bits_;
+  // timesBit_[t][a] = a * 2^t.
+  std::array<std::array<int32_t, 256>, 8> timesBit_{};
+};
+
 // True when irrpol has degree exactly m: Multiply is then the product of the ring
 // GF(2)[x]/irrpol (associative and commutative), whether or not irrpol is irreducible.
 bool IsRingPolynomial(const GaloisField& field);

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "platform/text_format.h"
+#include "rsmath/append_format.h"
 
 namespace rsmath {
 
@@ -12,49 +12,69 @@ constexpr const char* kStartRecord = ":020000020000fc\n";  // extended segment a
 constexpr const char* kZeroEntry = ":0100000000ff\n";      // address 0 holds 0
 constexpr const char* kEndRecord = ":00000001ff\n";
 
-// value * value * ... (genstart factors of value in all, value itself when genstart <= 1),
-// each product value * k as Multiply(value, k).
-int EvnumEntry(const GaloisField& field, int k) {
-  int value = k;
-  if (field.genstart <= 1) return value;
-  if (IsRingPolynomial(field)) {
-    // In the ring GF(2)[x]/irrpol the repeated product is k^genstart, and square-and-multiply
-    // gives the same element in log2(genstart) steps.
-    int result = k;
-    int square = k;
-    for (uint32_t e = static_cast<uint32_t>(field.genstart) - 1; e != 0; e >>= 1) {
-      if (e & 1u) result = field.Multiply(result, square);
-      if (e > 1) square = field.Multiply(square, square);
-    }
-    return result;
+// k^genstart as the literal sequence value = k, then value = Multiply(value, k) genstart - 1
+// times (none for genstart 0 or 1).
+class EvnumPower {
+ public:
+  explicit EvnumPower(const GaloisField& field) : field_(field), count_(ElementCount(field.m)) {
+    // In the ring GF(2)[x]/irrpol (m <= 8, so every element indexes the tables) the sequence
+    // is k^genstart, the product of k^(2^j) over the bits j of genstart; squares come from a
+    // table, so an entry costs one product per set bit instead of genstart - 1.
+    squaring_ = field.genstart > 1 && field.m <= 8 && IsRingPolynomial(field);
+    if (squaring_)
+      for (int k = 0; k < count_; ++k) square_[k] = field.Multiply(k, k);
   }
-  // Not a ring product: only the literal sequence of products is defined.
-  for (int32_t i = 1; i < field.genstart; ++i) value = field.Multiply(value, k);
-  return value;
+
+  int Of(int k) const {
+    if (field_.genstart <= 1) return k;
+    if (squaring_) {
+      int result = -1;
+      int power = k;  // k^(2^j)
+      for (uint32_t e = static_cast<uint32_t>(field_.genstart); e != 0; e >>= 1) {
+        if (e & 1u) result = result < 0 ? power : field_.Multiply(result, power);
+        if (e > 1) power = square_[power];
+      }
+      return result;
+    }
+    int value = k;
+    for (int32_t i = 1; i < field_.genstart; ++i) value = field_.Multiply(value, k);
+    return value;
+  }
+
+ private:
+  GaloisField field_;
+  int count_;
+  bool squaring_ = false;
+  std::array<int32_t, 256> square_{};
+};
+
+void AppendDataRecord(std::string& out, int address, int value) {
+  const unsigned addressByte = static_cast<unsigned>(address);
+  const unsigned valueByte = static_cast<unsigned>(value);
+  const unsigned checksum = (0x100u - ((1u + addressByte + valueByte) % 256u)) % 256u;
+  AppendFormat(out, ":0100%02x00%02x%02x", addressByte, valueByte, checksum);
 }
 
 }  // namespace
 
 std::string HexDataRecord(int address, int value) {
-  const unsigned addressByte = static_cast<unsigned>(address);
-  const unsigned valueByte = static_cast<unsigned>(value);
-  const unsigned checksum = (0x100u - ((1u + addressByte + valueByte) % 256u)) % 256u;
-  return platform::Format(":0100%02x00%02x%02x", addressByte, valueByte, checksum);
+  std::string record;
+  AppendDataRecord(record, address, value);
+  return record;
 }
 
 void WriteInverseHex(const GaloisField& field, std::string& out) {
   out += kStartRecord;
   out += kZeroEntry;
   const int count = ElementCount(field.m);
-  std::array<int32_t, 256> row{};
+  // Exhaustive in effect: every b that gives a * b = 1 gets the next address.
+  const InverseSearch search(field);
+  std::array<int32_t, 256> found{};
   int address = 1;
-  // The search is exhaustive (every a against every b); a row of products costs m
-  // multiplications.
   for (int a = 1; a < count; ++a) {
-    MultiplyRow(field, a, row);
-    for (int b = 1; b < count; ++b) {
-      if (row[b] != 1) continue;
-      out += HexDataRecord(address, b);
+    const int matches = search.Find(a, found);
+    for (int i = 0; i < matches; ++i) {
+      AppendDataRecord(out, address, found[i]);
       out += '\n';
       ++address;
     }
@@ -65,8 +85,9 @@ void WriteInverseHex(const GaloisField& field, std::string& out) {
 void WriteEvnumHex(const GaloisField& field, std::string& out) {
   out += kStartRecord;
   const int count = ElementCount(field.m);
+  const EvnumPower power(field);
   for (int k = 0; k < count; ++k) {
-    out += HexDataRecord(k, EvnumEntry(field, k));
+    AppendDataRecord(out, k, power.Of(k));
     out += '\n';
   }
   out += kEndRecord;

@@ -4,6 +4,7 @@
 #include <bit>
 
 #include "platform/text_format.h"
+#include "rsmath/append_format.h"
 #include "rsmath/generated_file.h"
 #include "rsmath/memory_tables.h"
 
@@ -66,11 +67,11 @@ std::string RsVectorWriter::VectorPath() const {
 }
 
 void RsVectorWriter::AppendHeader(std::string& out) const {
-  out += platform::Format("%% n = %d (length of message) %%\n", n);
-  out += platform::Format("%% m = %d (field size (2^m)) %%\n", m);
-  out += platform::Format("%% r = %d (number of check symbols) %%\n", check);
-  out += platform::Format("%% irrpol = %d (field polynomial) %%\n", irrpol);
-  out += platform::Format("%% genstart = %d (first root of generator polynomial) %%\n", genstart);
+  AppendFormat(out, "%% n = %d (length of message) %%\n", n);
+  AppendFormat(out, "%% m = %d (field size (2^m)) %%\n", m);
+  AppendFormat(out, "%% r = %d (number of check symbols) %%\n", check);
+  AppendFormat(out, "%% irrpol = %d (field polynomial) %%\n", irrpol);
+  AppendFormat(out, "%% genstart = %d (first root of generator polynomial) %%\n", genstart);
 }
 
 void RsVectorWriter::AppendEncoderVectors(std::string& out) const {
@@ -78,7 +79,7 @@ void RsVectorWriter::AppendEncoderVectors(std::string& out) const {
   const auto& message = Tables().message;
   const auto& codeword = Tables().codeword;
   AppendHeader(out);
-  out += platform::Format("STOP %d;\n", 100 * (size.n + 10));
+  AppendFormat(out, "STOP %d;\n", 100 * (size.n + 10));
   out += "INTERVAL 50;\n";
   out += "INPUTS sysclk;\n";
   out += "PATTERN\n";
@@ -93,22 +94,22 @@ void RsVectorWriter::AppendEncoderVectors(std::string& out) const {
   out += "PATTERN\n";
   out += "0> 0\n100> 1\n200> 0;\n";
   out += "RADIX DEC;\n";
-  out += platform::Format("INPUTS rsin[%d..1];\n", m);
-  out += platform::Format("OUTPUTS rsout[%d..1];\n", m);
+  AppendFormat(out, "INPUTS rsin[%d..1];\n", m);
+  AppendFormat(out, "OUTPUTS rsout[%d..1];\n", m);
   out += "PATTERN\n";
   out += "0> 0 = 0 \n";
   // Each output is the input of one clock before; the check symbols follow the message.
-  out += platform::Format("%d> %d = 0\n", 200, At(message, size.k - 1));
+  AppendFormat(out, "%d> %d = 0\n", 200, At(message, size.k - 1));
   int t = 300;
   for (int i = size.n - 1; i >= size.r + 1; --i) {
-    out += platform::Format("%d> %d = %d\n", t, At(message, i - size.r - 1), At(codeword, i));
+    AppendFormat(out, "%d> %d = %d\n", t, At(message, i - size.r - 1), At(codeword, i));
     t += 100;
   }
   for (int i = size.r; i >= 0; --i) {
-    out += platform::Format("%d> 0 = %d\n", t, At(codeword, i));
+    AppendFormat(out, "%d> 0 = %d\n", t, At(codeword, i));
     t += 100;
   }
-  out += platform::Format("%d> 0 = 0\n", t);
+  AppendFormat(out, "%d> 0 = 0\n", t);
   out += ";\n";
 }
 
@@ -121,7 +122,7 @@ void RsVectorWriter::AppendDiscreteVectors(std::string& out) const {
   const long w = Fast_Small != 0 ? 3 * n + 8 * r + 4 : 3 * n + 11 * r + 4;
   AppendHeader(out);
   out += "START 0;\n";
-  out += platform::Format("STOP %ld;\n", 120 * (w + 2 * n));
+  AppendFormat(out, "STOP %ld;\n", 120 * (w + 2 * n));
   out += "INTERVAL 50;\n";
   out += "INPUTS sysclk;\n";
   out += "PATTERN\n";
@@ -139,17 +140,17 @@ void RsVectorWriter::AppendDiscreteVectors(std::string& out) const {
   out += "PATTERN\n";
   out += "0> 0;\n";
   out += "RADIX DEC;\n";
-  out += platform::Format("INPUTS rsin[%d..1];\n", m);
+  AppendFormat(out, "INPUTS rsin[%d..1];\n", m);
   out += "PATTERN\n";
   out += "0> 0 \n";
   long t = 200;
   for (long i = n - 1; i >= 0; --i) {
-    out += platform::Format("%ld> %d\n", t, At(codeword, i));
+    AppendFormat(out, "%ld> %d\n", t, At(codeword, i));
     t += 100;
   }
-  out += platform::Format("%ld> 0 ;\n", 100 * n + 200);
-  out += platform::Format("OUTPUTS outvalid rsout[%d..1] numerr[%d..1] decfail;\n", m,
-                          numerrWidth(check));
+  AppendFormat(out, "%ld> 0 ;\n", 100 * n + 200);
+  AppendFormat(out, "OUTPUTS outvalid rsout[%d..1] numerr[%d..1] decfail;\n", m,
+               numerrWidth(check));
 }
 
 void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
@@ -165,7 +166,7 @@ void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
   const long spacing = 100 * (v + 4 + (3 * n) / 2);
   AppendHeader(out);
   out += "START 0;\n";
-  out += platform::Format("STOP %ld;\n", 12 * spacing);
+  AppendFormat(out, "STOP %ld;\n", 12 * spacing);
   out += "INTERVAL 50;\n";
   out += "INPUTS sysclk;\n";
   out += "PATTERN\n";
@@ -175,10 +176,10 @@ void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
   out += "0> 0\n100> 1\n200> 0;\n";
   out += "INPUTS dsin;\n";
   out += "PATTERN\n";
-  out += platform::Format("0> 1\n100> 0\n300> 1\n%ld> 0\n", 100 * (n + 4));
+  AppendFormat(out, "0> 1\n100> 0\n300> 1\n%ld> 0\n", 100 * (n + 4));
   for (long j = 1; j <= 10; ++j)
-    out += platform::Format("%ld> 1\n%ld> 0\n", j * spacing, j * spacing + 101 * n);
-  out += platform::Format("%ld> 0;\n", 10 * spacing + 200 * n + 100);
+    AppendFormat(out, "%ld> 1\n%ld> 0\n", j * spacing, j * spacing + 101 * n);
+  AppendFormat(out, "%ld> 0;\n", 10 * spacing + 200 * n + 100);
   out += "INPUTS dsout;\n";
   out += "PATTERN\n";
   out += "0> 1;\n";
@@ -186,14 +187,14 @@ void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
   out += "PATTERN\n";
   out += "0> 0;\n";
   out += "RADIX DEC;\n";
-  out += platform::Format("INPUTS rsin[%d..1];\n", m);
+  AppendFormat(out, "INPUTS rsin[%d..1];\n", m);
   out += "PATTERN\n";
   out += "0> 0 \n";
 
   auto appendCodeword = [&](long start) {
     long t = start;
     for (long i = n - 1; i >= 0; --i) {
-      out += platform::Format("%ld> %d\n", t, At(codeword, i));
+      AppendFormat(out, "%ld> %d\n", t, At(codeword, i));
       t += 100;
     }
   };
@@ -208,9 +209,9 @@ void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
   appendCodeword(3 * spacing);
   EncodeMessage(*this, k, [&](int c) { return static_cast<int>((static_cast<long>(c) * m) % n); });
   appendCodeword(4 * spacing);
-  out += platform::Format("%ld> 0 ;\n", 4 * spacing + 100 * n);
-  out += platform::Format("OUTPUTS outvalid rsout[%d..1] numerr[%d..1] decfail rdyin;\n", m,
-                          numerrWidth(check));
+  AppendFormat(out, "%ld> 0 ;\n", 4 * spacing + 100 * n);
+  AppendFormat(out, "OUTPUTS outvalid rsout[%d..1] numerr[%d..1] decfail rdyin;\n", m,
+               numerrWidth(check));
 }
 
 void RsVectorWriter::WriteEncoderFiles() const {

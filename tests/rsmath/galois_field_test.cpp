@@ -321,6 +321,48 @@ TEST_F(GaloisFieldTest, RowsAndColumnsEqualSingleProductsEvenForOddPolynomials) 
   }
 }
 
+TEST_F(GaloisFieldTest, InverseSearchFindsWhatTryingEveryElementFinds) {
+  std::mt19937 random(11);
+  for (int trial = 0; trial < 400; ++trial) {
+    const int m = 1 + static_cast<int>(random() % 8);
+    // Field, reducible and wrong-degree polynomials: some a have no b, some several.
+    int p = (1 << m) | static_cast<int>(random() % (1 << m));
+    if (trial % 4 == 1) p = static_cast<int>(random() % (1 << m));
+    if (trial % 4 == 2) p = static_cast<int>(random() % 4096);
+    if (trial % 4 == 3) p = rstest::AllFieldPolynomials()[trial % 5].polynomials[0];
+    const GaloisField field{trial % 4 == 3 ? 4 + trial % 5 : m, 0, p, 0, 0};
+    const rsmath::InverseSearch search(field);
+    for (int a : {0, 1, 2, 3, static_cast<int>(random() % 256), 255, 256, 1000, -5}) {
+      std::vector<int> expected;
+      for (int b = 1; b < rsmath::ElementCount(field.m); ++b)
+        if (field.Multiply(a, b) == 1) expected.push_back(b);
+      std::array<int32_t, 256> found{};
+      const int count = search.Find(a, found);
+      ASSERT_EQ(std::vector<int>(found.begin(), found.begin() + count), expected)
+          << "m " << field.m << " p " << p << " a " << a;
+    }
+  }
+}
+
+TEST_F(GaloisFieldTest, NegativeRootsAsTheLiteralSearchForAnyPolynomial) {
+  std::mt19937 random(13);
+  for (int trial = 0; trial < 100; ++trial) {
+    const int m = 2 + static_cast<int>(random() % 7);
+    const int p = trial % 2 ? static_cast<int>(random() % 1024)
+                            : (1 << m) | static_cast<int>(random() % (1 << m));
+    rsmath::ResetTables();
+    const GaloisField field{m, 0, p, 4, 0};
+    field.BuildPowerTable();
+    field.BuildNegRootTable();
+    for (int k = 0; k < 26; ++k) {
+      int expected = 0;
+      for (int b = 1; b < (1 << m); ++b)
+        if (field.Multiply(Tables().powerTable[k], b) == 1) expected = b;
+      ASSERT_EQ(Tables().negRootTable[k], expected) << m << " " << p << " " << k;
+    }
+  }
+}
+
 TEST_F(GaloisFieldTest, LongMessagesEncodeAsTheLiteralRegisterDoes) {
   std::mt19937 random(5);
   for (int trial = 0; trial < 60; ++trial) {
@@ -339,6 +381,48 @@ TEST_F(GaloisFieldTest, LongMessagesEncodeAsTheLiteralRegisterDoes) {
     LiteralEncode(field, expected);
     field.Encode();
     ASSERT_EQ(Prefix(Tables().codeword, n), expected) << m << " " << p << " " << r << " " << n;
+  }
+}
+
+TEST_F(GaloisFieldTest, GeneratorAsTheLiteralProductForAnyPolynomial) {
+  std::mt19937 random(17);
+  for (int trial = 0; trial < 80; ++trial) {
+    const int m = 4 + static_cast<int>(random() % 5);
+    const int p = trial % 2 ? static_cast<int>(random() % 2048)
+                            : (1 << m) | static_cast<int>(random() % (1 << m));
+    const int r = 2 + static_cast<int>(random() % 49);
+    const int genstart = static_cast<int>(random() % 8);
+    rsmath::ResetTables();
+    const GaloisField field{m, 255, p, r, genstart};
+    field.BuildPowerTable();
+    field.BuildGeneratorPoly();
+    const auto& power = Tables().powerTable;
+    std::vector<int> g(51, 0);
+    g[0] = 1;
+    g[1] = power[genstart] ^ power[genstart + 1];
+    g[2] = field.Multiply(power[genstart], power[genstart + 1]);
+    int root = power[genstart + 2];
+    for (int t = 3; t <= r; ++t) {
+      std::vector<int> term(t);
+      for (int s = 0; s < t; ++s) term[s] = field.Multiply(g[s], root);
+      for (int s = 0; s < t; ++s) g[s + 1] ^= term[s];
+      root = field.Multiply(root, 2);
+    }
+    ASSERT_EQ(Prefix(Tables().generatorPoly, 51), g) << m << " " << p << " " << r;
+  }
+}
+
+TEST_F(GaloisFieldTest, ReEncodingAfterTheGeneratorChanges) {
+  // Same field and r, another first root: the products of the old generator must not be used.
+  std::vector<int> expected;
+  for (int genstart : {0, 7, 0, 100}) {
+    const GaloisField field{8, 255, 285, 20, genstart};
+    field.BuildPowerTable();
+    field.BuildGeneratorPoly();
+    for (int c = 0; c < 235; ++c) Tables().message[c] = (c * 7 + genstart) % 256;
+    LiteralEncode(field, expected);
+    field.Encode();
+    ASSERT_EQ(Prefix(Tables().codeword, 255), expected) << genstart;
   }
 }
 
