@@ -93,8 +93,8 @@ std::unique_ptr<UserInterface> LoadGuiUi(int* argc, char** argv, std::string* er
   std::unique_ptr<UserInterface> ui(create(argc, argv));
   if (!ui && error)
     *error =
-        "The graphical interface could not open a display. Set DISPLAY, or run with the "
-        "console interface.";
+        "the graphical interface could not open a display (DISPLAY, WAYLAND_DISPLAY, "
+        "QT_QPA_PLATFORM)";
   return ui;
 }
 
