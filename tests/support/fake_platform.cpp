@@ -16,8 +16,7 @@ void RecordingUi::MessageBox(const platform::Dialog* owner, std::string_view tex
 
 int RecordingUi::RunModal(const platform::DialogTemplate& dialogTemplate,
                           const platform::Dialog* owner, platform::DialogHandler& handler) {
-  platform::Dialog dialog(dialogTemplate, owner, platform::FrameMargins{3, 22, 3, 3},
-                          ScreenRect());
+  platform::Dialog dialog(dialogTemplate, owner, platform::FrameMargins{3, 22, 3, 3}, ScreenRect());
   dialog.BuildFromTemplate();
   handler.OnInitDialog(dialog);
   if (script && !dialog.Ended()) script(dialog, handler);
@@ -92,7 +91,9 @@ std::optional<std::string> FaultyFileSystem::ReadWhole(const std::string& path) 
   return real_.ReadWhole(path);
 }
 
-bool FaultyFileSystem::Exists(const std::string& path) { return real_.Exists(path); }
+bool FaultyFileSystem::Exists(const std::string& path) {
+  return real_.Exists(path);
+}
 
 bool FaultyFileSystem::Remove(const std::string& path) {
   if (ShouldFail(FileOp::Remove, path)) return false;
@@ -103,8 +104,8 @@ TempDir::TempDir() {
   static std::atomic<int> counter{0};
   const auto base = std::filesystem::temp_directory_path();
   for (;;) {
-    path_ = base / ("rswizard-test-" + std::to_string(::getpid()) + "-" +
-                    std::to_string(counter++));
+    path_ =
+        base / ("rswizard-test-" + std::to_string(::getpid()) + "-" + std::to_string(counter++));
     if (std::filesystem::create_directory(path_)) break;
   }
 }
@@ -149,9 +150,9 @@ void WriteFileText(const std::filesystem::path& path, const std::string& text) {
     const bool ha = static_cast<bool>(std::getline(a, al));
     if (!he && !ha) break;
     if (el != al || he != ha)
-      return ::testing::AssertionFailure() << name << " differs at line " << line << ":\n  expected: "
-                                           << (he ? el : "<end>") << "\n  actual:   "
-                                           << (ha ? al : "<end>");
+      return ::testing::AssertionFailure()
+             << name << " differs at line " << line << ":\n  expected: " << (he ? el : "<end>")
+             << "\n  actual:   " << (ha ? al : "<end>");
     ++line;
   }
   return ::testing::AssertionFailure() << name << " differs (line endings or final line feed)";

@@ -56,18 +56,21 @@ RunResult RunWizardBinary(const RunOptions& options) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 0, inPath.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
+  posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                   0600);
   if (!options.workingDirectory.empty())
     posix_spawn_file_actions_addchdir_np(&actions, options.workingDirectory.c_str());
 
   auto argvPointers = Pointers(argv);
   auto envPointers = Pointers(env);
   pid_t pid = 0;
-  const int spawned =
-      posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argvPointers.data(), envPointers.data());
+  const int spawned = posix_spawn(&pid, argv[0].c_str(), &actions, nullptr, argvPointers.data(),
+                                  envPointers.data());
   posix_spawn_file_actions_destroy(&actions);
-  if (spawned != 0) throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(spawned));
+  if (spawned != 0)
+    throw std::runtime_error("cannot start " + argv[0] + ": " + std::strerror(spawned));
 
   int status = 0;
   while (::waitpid(pid, &status, 0) < 0) {
@@ -77,6 +80,15 @@ RunResult RunWizardBinary(const RunOptions& options) {
   result.out = ReadFileText(outPath);
   result.err = ReadFileText(errPath);
   return result;
+}
+
+RunResult RunWizard(std::vector<std::string> args, std::string input,
+                    std::vector<std::string> env) {
+  RunOptions options;
+  options.args = std::move(args);
+  options.input = std::move(input);
+  options.env = std::move(env);
+  return RunWizardBinary(options);
 }
 
 }  // namespace testsupport

@@ -23,5 +23,8 @@ struct RunOptions {
 };
 
 RunResult RunWizardBinary(const RunOptions& options);
+// The common case: arguments, standard input and extra environment.
+RunResult RunWizard(std::vector<std::string> args, std::string input = "",
+                    std::vector<std::string> env = {});
 
 }  // namespace testsupport
