@@ -107,7 +107,8 @@ std::string FitDesignName(const std::string& designBaseName, int maxWidth, int p
   if (designBaseName.size() > kLongestFittedName) return {};
   std::string name = designBaseName;
   if (sizer(name, fontName, pointSize).width <= maxWidth) return name;
-  while (!name.empty()) {
+  // The dots alone are no title: at least one character of the name stays in front of them.
+  while (name.size() > 1) {
     name.pop_back();
     const std::string shortened = name + "...";
     if (sizer(shortened, fontName, pointSize).width <= maxWidth) return shortened;

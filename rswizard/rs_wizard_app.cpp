@@ -4,6 +4,7 @@
 #include "platform/text_format.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/rs_vector_writer.h"
+#include "rswizard/rs_pages.h"
 #include "rswizard/rs_settings.h"
 #include "rswizard/rs_settings_range.h"
 #include "rswizard/rs_symbol.h"
@@ -36,7 +37,9 @@ void AddBus(description::WizardDescription& d, const char* name, int width,
 RsWizardApp::RsWizardApp(symbol::SymbolModel& symbol, description::WizardDescription& description)
     : WizardApp(kRsWizardTitle, &symbol, description), symbol_(symbol) {}
 
-void RsWizardApp::AddRsPages() {}
+void RsWizardApp::AddRsPages() {
+  AddRsPagesTo(*this, Description(), &symbol_);
+}
 
 bool RsWizardApp::SetUpPages() {
   AddRsPages();
