@@ -16,7 +16,8 @@ void Dialog::BuildFromTemplate() {
             screen_.top + frame_.top + clientHeight + frame_.bottom};
   controls_.clear();
   for (const TemplateControl& t : template_.controls) {
-    Control& c = CreateControl(t.kind, t.id, t.text, DialogUnitsToPixels(t.x, t.y, t.width, t.height));
+    Control& c =
+        CreateControl(t.kind, t.id, t.text, DialogUnitsToPixels(t.x, t.y, t.width, t.height));
     c.groupStart = t.groupStart;
     c.label = t.label;
     c.items = t.items;
@@ -56,7 +57,9 @@ Rect Dialog::ScreenToClient(const Rect& r) const {
   return r.Offset(-client.left, -client.top);
 }
 
-Rect Dialog::OwnerOrScreenRect() const { return owner_ ? owner_->OuterRect() : screen_; }
+Rect Dialog::OwnerOrScreenRect() const {
+  return owner_ ? owner_->OuterRect() : screen_;
+}
 
 Control* Dialog::Find(int id) {
   for (auto& c : controls_)

@@ -26,9 +26,9 @@ struct Control {
   std::string text;
   Rect rect;  // client coordinates of the dialog, pixels
   bool enabled = true;
-  bool marked = false;        // radio button or check box
-  bool defaultLook = false;   // push button drawn as the default button
-  bool readOnly = false;      // edit
+  bool marked = false;       // radio button or check box
+  bool defaultLook = false;  // push button drawn as the default button
+  bool readOnly = false;     // edit
   bool groupStart = false;
   bool tabStop = false;
   std::string label;               // field: the label it is addressed by

@@ -12,8 +12,12 @@ int ScaleRounded(int value, int numerator, int denominator) {
 }
 }  // namespace
 
-int DialogUnitsToPixelsX(int units) { return ScaleRounded(units, kBaseUnitX, 4); }
-int DialogUnitsToPixelsY(int units) { return ScaleRounded(units, kBaseUnitY, 8); }
+int DialogUnitsToPixelsX(int units) {
+  return ScaleRounded(units, kBaseUnitX, 4);
+}
+int DialogUnitsToPixelsY(int units) {
+  return ScaleRounded(units, kBaseUnitY, 8);
+}
 
 Rect DialogUnitsToPixels(int x, int y, int width, int height) {
   // Each edge is mapped on its own, as a dialog manager maps a rectangle.

@@ -14,9 +14,9 @@ enum class ControlKind {
   RadioButton,
   CheckBox,
   GroupBox,
-  Label,      // static text
-  Field,      // editable drop-down list: a text and a list of items
-  Edit,       // single-line text field
+  Label,  // static text
+  Field,  // editable drop-down list: a text and a list of items
+  Edit,   // single-line text field
   ListBox,
   Picture,    // a bitmap resource
   BlackRect,  // a static black rectangle (the separator above the button bar)

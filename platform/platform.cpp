@@ -25,9 +25,15 @@ UserInterface& DefaultUi() {
 }
 }  // namespace
 
-FileSystem& Files() { return currentFiles ? *currentFiles : DefaultFiles(); }
-ProcessServices& Process() { return currentProcess ? *currentProcess : DefaultProcess(); }
-UserInterface& Ui() { return currentUi ? *currentUi : DefaultUi(); }
+FileSystem& Files() {
+  return currentFiles ? *currentFiles : DefaultFiles();
+}
+ProcessServices& Process() {
+  return currentProcess ? *currentProcess : DefaultProcess();
+}
+UserInterface& Ui() {
+  return currentUi ? *currentUi : DefaultUi();
+}
 
 void Install(FileSystem* files, ProcessServices* process, UserInterface* ui) {
   if (files) currentFiles = files;

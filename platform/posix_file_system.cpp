@@ -69,6 +69,8 @@ bool PosixFileSystem::Exists(const std::string& path) {
   return ::stat(path.c_str(), &info) == 0;
 }
 
-bool PosixFileSystem::Remove(const std::string& path) { return ::unlink(path.c_str()) == 0; }
+bool PosixFileSystem::Remove(const std::string& path) {
+  return ::unlink(path.c_str()) == 0;
+}
 
 }  // namespace platform

@@ -37,10 +37,13 @@ class DialogStyle : public QProxyStyle {
       case PM_IndicatorWidth:
       case PM_IndicatorHeight:
       case PM_ExclusiveIndicatorWidth:
-      case PM_ExclusiveIndicatorHeight: return 13;
+      case PM_ExclusiveIndicatorHeight:
+        return 13;
       case PM_CheckBoxLabelSpacing:
-      case PM_RadioButtonLabelSpacing: return 4;
-      default: return QProxyStyle::pixelMetric(metric, option, widget);
+      case PM_RadioButtonLabelSpacing:
+        return 4;
+      default:
+        return QProxyStyle::pixelMetric(metric, option, widget);
     }
   }
 };
