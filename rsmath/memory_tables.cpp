@@ -36,12 +36,36 @@ class EvnumPower {
       }
       return result;
     }
+    if (field_.m >= 1 && field_.m <= 8) return Repeated(k);
     int value = k;
     for (int32_t i = 1; i < field_.genstart; ++i) value = field_.Multiply(value, k);
     return value;
   }
 
  private:
+  // The literal sequence when the product is no ring product. Multiply reads only the low m
+  // bits of value, so once those repeat the sequence repeats, and a large genstart costs at
+  // most 2^m products.
+  int Repeated(int k) const {
+    const uint32_t mask = static_cast<uint32_t>(count_ - 1);
+    const uint32_t steps = static_cast<uint32_t>(field_.genstart) - 1;
+    std::array<int32_t, 257> history{};  // history[i]: the value after i products
+    std::array<int32_t, 256> seenAt;     // the first i whose value had these low bits
+    seenAt.fill(-1);
+    history[0] = k;
+    for (uint32_t i = 0; i < steps; ++i) {
+      const uint32_t low = static_cast<uint32_t>(history[i]) & mask;
+      if (seenAt[low] >= 0) {
+        // history[j + 1] = history[i + 1]: from j + 1 on the values repeat every i - j.
+        const uint32_t j = static_cast<uint32_t>(seenAt[low]);
+        return history[j + 1 + (steps - j - 1) % (i - j)];
+      }
+      seenAt[low] = static_cast<int32_t>(i);
+      history[i + 1] = field_.Multiply(history[i], k);
+    }
+    return history[steps];
+  }
+
   GaloisField field_;
   int count_;
   bool squaring_ = false;

@@ -171,10 +171,25 @@ TEST(MemoryFiles, SameAsTheLiteralSearchForAnyPolynomial) {
     int p = static_cast<int>(random() % (1 << m)) | (1 << m);
     if (trial % 3 == 1) p = static_cast<int>(random() % (1 << m));
     if (trial % 3 == 2) p = static_cast<int>(random() % 2048);
-    const GaloisField field{m, 0, p, 4, static_cast<int>(random() % 256)};
+    const GaloisField field{m, 0, p, 4, static_cast<int>(random() % (trial < 60 ? 256 : 3000))};
     ASSERT_EQ(Inverse(field), LiteralInverse(field)) << m << " " << p;
     ASSERT_EQ(Evnum(field), LiteralEvnum(field)) << m << " " << p << " " << field.genstart;
   }
+}
+
+TEST(EvnumHex, HugeFirstRootEndsQuicklyForAnyPolynomial) {
+  // Far outside the settings rules; the entries must still be the repeated products, and come
+  // in reasonable time.
+  for (int p : {285, 0, 1, 7, 1023, 2147483647}) {
+    const GaloisField field{8, 255, p, 4, 2147483647};
+    const std::vector<std::string> lines = Lines(Evnum(field));
+    ASSERT_EQ(lines.size(), 258u) << p;
+    EXPECT_EQ(lines[1], ":0100000000ff");
+    EXPECT_EQ(lines[2], ":0100010001fd");  // 1 * 1 = 1 for every polynomial
+  }
+  // Against the literal products for a first root a little beyond the cycle length.
+  const GaloisField odd{5, 31, 3, 4, 1000};
+  EXPECT_EQ(Evnum(odd), LiteralEvnum(odd));
 }
 
 }  // namespace

@@ -358,6 +358,28 @@ TEST_F(VectorWriterTest, SameSettingsGiveTheSameFiles) {
   EXPECT_EQ(Read("rsdesign.vec") + Read("inv_8_285.hex") + Read("evnum_8_285_205.hex"), first);
 }
 
+TEST_F(VectorWriterTest, BadSettingsStayInsideTheTables) {
+  // Values the settings rules never let through, for every file kind: the run completes (under
+  // the sanitizers, without a read or write outside a table).
+  struct Bad {
+    int m, n, irrpol, r, genstart;
+  };
+  for (const Bad& b : {Bad{4, 300, 19, 60, 250}, Bad{9, 511, 529, 50, 500}, Bad{0, 0, 0, 0, 0},
+                       Bad{-3, -5, -1, -7, -9}, Bad{8, 255, 285, 50, -100}, Bad{8, 3, 285, 1, 0},
+                       Bad{31, 100000, 7, 2, 5000}, Bad{8, 255, 7, 2, 2147483647}}) {
+    for (int disc : {0, 1}) {
+      rsmath::ResetTables();
+      RunDecoder(Writer(b.m, b.n, b.irrpol, b.r, b.genstart, 0, disc, 1, 1));
+      EXPECT_TRUE(Exists("rsdesign.vec"));
+    }
+    rsmath::ResetTables();
+    RunEncoder(Writer(b.m, b.n, b.irrpol, b.r, b.genstart, 1, 0, 1, 1));
+    const std::vector<std::string> lines = Lines(Read("rsdesign.vec"));
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), ";");
+  }
+}
+
 // The fatal paths: the message with the failing file's path, exit status 1, nothing after.
 class FatalTest : public VectorWriterTest {
  protected:
