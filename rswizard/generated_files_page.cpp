@@ -21,7 +21,10 @@ platform::DialogTemplate BuildGeneratedFilesTemplate() {
   t.width = 238;
   t.height = 132;
   t.controls = {
-      MakeControl(ControlKind::CheckBox, kVectorFileCheck, "Generate Vector Files", 10, 10, 81, 10),
+      // Wider than the 81 units the text needs in the dialog font, so that it is not cut in
+      // the wider fonts other toolkits draw check boxes with.
+      MakeControl(ControlKind::CheckBox, kVectorFileCheck, "Generate Vector Files", 10, 10, 110,
+                  10),
       MakeControl(ControlKind::Label, kVectorFileLabel,
                   "The following vector file will be generated :", 15, 25, 170, 8),
       NameField(kVectorFileName, "Vector file", 35, 10),

@@ -165,9 +165,4 @@ description::WizardDescription& ProcessDescription() {
   return description;
 }
 
-int RunRsWizard(const std::vector<std::string>& words) {
-  RsWizardApp app(ProcessSymbolModel(), ProcessDescription());
-  return app.RunWizard(words);
-}
-
 }  // namespace rswizard

@@ -4,7 +4,6 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
 #include "description/wizard_description.h"
 #include "host/wizard_app.h"
@@ -50,8 +49,5 @@ RsWizardApp* CurrentRsApp();
 // The process-wide symbol and description of the real program.
 symbol::SymbolModel& ProcessSymbolModel();
 description::WizardDescription& ProcessDescription();
-
-// One run of the real program on the process-wide objects; returns the exit code.
-int RunRsWizard(const std::vector<std::string>& words);
 
 }  // namespace rswizard

@@ -160,76 +160,10 @@ TEST_F(RsLoadTest, HandEditedDescriptionIsBroughtIntoRange) {
   EXPECT_EQ(s, (RsSettings{8, 255, 4, 285, 0, 1, 0, 0, 1}));
 }
 
-// Random descriptions: the nine keys with values of every kind, in random stores and order,
-// among junk lines. Loading must give settings in range, storing must write a description
+// Random descriptions: loading must give settings in range, storing must write a description
 // that reads back to the same settings, and nothing may crash or hang.
-class RandomDescription {
- public:
-  explicit RandomDescription(std::uint32_t seed) : random_(seed) {}
-
-  std::string Next() {
-    static const char* const kKeys[] = {
-        "Enc_Dec", "Disc_Stream", "Fast_Small", "GENSTART_V", "generate_vectorfile",
-        "m",       "n",           "check",      "irrpol",     "genstart"};
-    static const char* const kKeywords[] = {"PRIVATE: ", "CONSTANT: ", "PARAMETER: "};
-    std::string text;
-    const int lines = Pick(0, 30);
-    for (int i = 0; i < lines; ++i) {
-      switch (Pick(0, 5)) {
-        case 0:
-          text += Junk();
-          break;
-        default:
-          text += kKeywords[Pick(0, 2)];
-          text += kKeys[Pick(0, 9)];
-          text += Pick(0, 1) ? " NUMERIC \"" : " STRING \"";
-          text += Value();
-          text += "\"";
-      }
-      text += Pick(0, 9) == 0 ? "\r\n" : "\n";
-    }
-    return text;
-  }
-
- private:
-  int Pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(random_); }
-
-  std::string Value() {
-    switch (Pick(0, 6)) {
-      case 0:
-        return std::to_string(Pick(-3, 10));
-      case 1:
-        return std::to_string(Pick(-300, 600));
-      case 2:
-        return std::to_string(
-            std::uniform_int_distribution<std::int64_t>(INT64_MIN / 2, INT64_MAX / 2)(random_));
-      case 3:
-        return "99999999999999999999999";
-      case 4:
-        return std::to_string(rswizard::primitivePolynomials[static_cast<std::size_t>(Pick(0, 4))]
-                                  .polynomials[static_cast<std::size_t>(Pick(0, 17))]);
-      case 5:
-        return " -" + std::to_string(Pick(0, 70000)) + "x";
-      default:
-        return Junk();
-    }
-  }
-
-  std::string Junk() {
-    std::string junk;
-    const int length = Pick(0, 40);
-    for (int i = 0; i < length; ++i) {
-      const int c = Pick(0, 255);
-      junk += c == '\n' ? ' ' : static_cast<char>(c);
-    }
-    return junk;
-  }
-
-  std::mt19937 random_;
-};
-
 TEST_F(RsLoadTest, RandomDescriptionsLoadInRangeAndStoreReReadably) {
-  RandomDescription random(20240611u);
+  rstest::RandomDescription random(20240611u);
   host::State().designDirectory = dir.Dir();
   host::State().designBaseName = "rs";
   for (int round = 0; round < 300; ++round) {
