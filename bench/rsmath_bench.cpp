@@ -52,9 +52,10 @@ class DiscardingFiles : public platform::FileSystem {
    private:
     std::size_t& bytes_;
   };
-  std::unique_ptr<platform::OutputFile> OpenForWriting(const std::string&) override {
-    return std::make_unique<Sink>(bytes);
+  std::optional<platform::ReplacementFile> CreateReplacement(const std::string& target) override {
+    return platform::ReplacementFile{target, target, std::make_unique<Sink>(bytes)};
   }
+  bool Rename(const std::string&, const std::string&) override { return true; }
   std::optional<std::string> ReadWhole(const std::string&) override { return std::nullopt; }
   bool Exists(const std::string&) override { return false; }
   bool Remove(const std::string&) override { return false; }

@@ -135,7 +135,8 @@ void WizardApp::SaveDescription() {
   const std::string path = DescriptionFilePath();
   std::unique_ptr<platform::OutputFile> file = platform::Files().OpenForWriting(path);
   // A description that could not be written whole is reported like one that could not be
-  // opened: the manager must not take a truncated file for the result.
+  // opened, and the old one is left in place: the manager must not take a truncated file for
+  // the result.
   bool written = false;
   if (file) {
     written = WriteDescription(*file);

@@ -1,54 +1,142 @@
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <climits>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <random>
 
 #include "platform/file_system.h"
+#include "platform/text_format.h"
 
 namespace platform {
 
 namespace {
 
-class StdioOutputFile : public OutputFile {
+// Unbuffered: the wizard hands over each file's text in one piece.
+class DescriptorOutputFile : public OutputFile {
  public:
-  explicit StdioOutputFile(std::FILE* file) : file_(file) {}
-  ~StdioOutputFile() override {
-    if (file_) std::fclose(file_);
+  explicit DescriptorOutputFile(int fd) : fd_(fd) {}
+  ~DescriptorOutputFile() override {
+    if (fd_ >= 0) ::close(fd_);
   }
+  DescriptorOutputFile(const DescriptorOutputFile&) = delete;
+  DescriptorOutputFile& operator=(const DescriptorOutputFile&) = delete;
+
   bool Write(std::string_view data) override {
-    if (!file_) return false;
-    if (!data.empty() && std::fwrite(data.data(), 1, data.size(), file_) != data.size())
-      failed_ = true;
-    return !failed_;
+    if (fd_ < 0 || failed_) return false;
+    while (!data.empty()) {
+      const ssize_t written = ::write(fd_, data.data(), data.size());
+      if (written < 0 && errno == EINTR) continue;
+      if (written == 0) errno = EIO;
+      if (written <= 0) return Fail();
+      data.remove_prefix(static_cast<std::size_t>(written));
+    }
+    return true;
   }
+
+  // Not synced: four syncs would cost a Finish far more than all its work, and the journalling
+  // file systems flush a file renamed over an existing one before the rename itself.
   bool Close() override {
-    if (!file_) return false;
-    if (std::fflush(file_) != 0 || std::ferror(file_)) failed_ = true;
-    if (std::fclose(file_) != 0) failed_ = true;
-    file_ = nullptr;
+    if (fd_ < 0) return false;
+    const int fd = fd_;
+    fd_ = -1;
+    if (::close(fd) != 0 && errno != EINTR) Fail();
     return !failed_;
   }
 
  private:
-  std::FILE* file_;
+  bool Fail() {
+    failed_ = true;
+    return false;
+  }
+
+  int fd_;
   bool failed_ = false;
 };
 
+// Writing through a symbolic link replaces the file it points to and keeps the link, as
+// writing into the old file did. A dangling link is replaced itself.
+std::string ResolvedTarget(const std::string& target) {
+  struct stat info;
+  if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+  char resolved[PATH_MAX];
+  return ::realpath(target.c_str(), resolved) ? std::string(resolved) : target;
+}
+
+// The permissions a replacement of target gets: those of the old file, or the default for a
+// new one, which the creation takes the umask off.
+struct ReplacementMode {
+  mode_t mode = 0666;
+  bool ofOldFile = false;
+};
+
+// nullopt (errno set) when target may not be replaced.
+std::optional<ReplacementMode> ModeFor(const std::string& target) {
+  struct stat info;
+  if (::stat(target.c_str(), &info) != 0) {
+    if (errno == ENOENT) return ReplacementMode{};
+    return std::nullopt;
+  }
+  if (!S_ISREG(info.st_mode)) {
+    errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+    return std::nullopt;
+  }
+  if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
+    errno = EACCES;
+    return std::nullopt;
+  }
+  return ReplacementMode{static_cast<mode_t>(info.st_mode & 0777), true};
+}
+
+// A name beside target that no other file has yet: hidden, and short enough for the directory
+// even when target's own name is near the limit.
+std::string ReplacementName(const std::string& target, std::uint32_t tag) {
+  const std::size_t slash = target.rfind('/');
+  const std::size_t nameAt = slash == std::string::npos ? 0 : slash + 1;
+  return target.substr(0, nameAt) + "." + target.substr(nameAt, 200) +
+         Format(".%08x.part", static_cast<unsigned>(tag));
+}
+
+std::uint32_t NextTag() {
+  static std::mt19937 tags{std::random_device{}() ^ static_cast<std::uint32_t>(::getpid())};
+  return tags();
+}
+
+// A new file at path, which must not exist yet; -1 (errno set) on failure.
+int CreateWithMode(const std::string& path, const ReplacementMode& mode) {
+  const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode.mode);
+  // The creation took the umask off; an old file's own permissions are put back in full.
+  if (fd < 0 || !mode.ofOldFile || ::fchmod(fd, mode.mode) == 0) return fd;
+  const int error = errno;
+  ::close(fd);
+  ::unlink(path.c_str());
+  errno = error;
+  return -1;
+}
+
 }  // namespace
 
-std::unique_ptr<OutputFile> PosixFileSystem::OpenForWriting(const std::string& path) {
-  // A file its owner marked read-only is refused for everyone, the superuser included, so that
-  // the wizard never overwrites what the user protected.
-  struct stat info;
-  if (::stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode) &&
-      (info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0) {
-    errno = EACCES;
-    return nullptr;
+std::optional<ReplacementFile> PosixFileSystem::CreateReplacement(const std::string& target) {
+  const std::string resolved = ResolvedTarget(target);
+  const std::optional<ReplacementMode> mode = ModeFor(resolved);
+  if (!mode) return std::nullopt;
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    std::string path = ReplacementName(resolved, NextTag());
+    const int fd = CreateWithMode(path, *mode);
+    if (fd >= 0)
+      return ReplacementFile{std::move(path), resolved, std::make_unique<DescriptorOutputFile>(fd)};
+    if (errno != EEXIST) return std::nullopt;
   }
-  std::FILE* file = std::fopen(path.c_str(), "wb");
-  if (!file) return nullptr;
-  return std::make_unique<StdioOutputFile>(file);
+  return std::nullopt;
+}
+
+bool PosixFileSystem::Rename(const std::string& from, const std::string& to) {
+  return ::rename(from.c_str(), to.c_str()) == 0;
 }
 
 std::optional<std::string> PosixFileSystem::ReadWhole(const std::string& path) {

@@ -25,7 +25,7 @@ void WriteGeneratedFile(const std::string& path, std::string_view text) {
   auto file = platform::Files().OpenForWriting(path);
   if (!file) FailOn(path);
   if (!file->Write(text)) {
-    file->Close();  // release the handle; the write has already failed
+    file->Close();  // discards the half-written replacement; the old file stays
     FailOn(path);
   }
   if (!file->Close()) FailOn(path);

@@ -8,9 +8,9 @@
 
 namespace rsmath {
 
-// Replaces the file at path with text. On any failure (open, write or close) shows the fatal
-// message with path under the caption "Error" and ends the process with status 1; files
-// written before stay.
+// Replaces the file at path with text, all at once. On any failure (open, write, close or the
+// final rename) shows the fatal message with path under the caption "Error" and ends the
+// process with status 1; the file at path is left as it was, files written before stay.
 void WriteGeneratedFile(const std::string& path, std::string_view text);
 
 }  // namespace rsmath

@@ -175,6 +175,22 @@ TEST_F(WizardRunTest, WriteFailureIsReportedNotTakenForSuccess) {
   EXPECT_EQ(wizard.RunWizard({"-n", Design()}), host::NavFinish);
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text, "Can't write file " + Cnx());
+  EXPECT_FALSE(std::filesystem::exists(Cnx())) << "a description that failed to flush was kept";
+}
+
+TEST_F(WizardRunTest, FailedReplacementKeepsTheOldDescription) {
+  testsupport::WriteFileText(Cnx(), "MODULE: old\n");
+  testsupport::FaultyFileSystem faulty;
+  faulty.FailNth(testsupport::FileOp::Rename, 1, EIO, "rs.cnx");
+  platform::ScopedPlatform withFaults{&faulty, nullptr, nullptr};
+  PlainWizard wizard(description);
+  ui.Click(host::kFinishButton);
+  EXPECT_EQ(wizard.RunWizard({Design()}), host::NavFinish);
+  ASSERT_EQ(ui.messages.size(), 1u);
+  EXPECT_EQ(ui.messages[0].caption, "Corvex Plug-In Manager");
+  EXPECT_EQ(ui.messages[0].text, "Can't write file " + Cnx());
+  EXPECT_EQ(testsupport::ReadFileText(Cnx()), "MODULE: old\n");
+  EXPECT_EQ(faulty.Count(testsupport::FileOp::Remove), 1) << "the replacement was removed";
 }
 
 TEST_F(WizardRunTest, HiddenPagesAreSkippedInTheDirectionOfTravel) {

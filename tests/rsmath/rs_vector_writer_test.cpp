@@ -443,6 +443,7 @@ TEST_F(FatalTest, WriteFailureIsFatalToo) {
   EXPECT_TRUE(Exists("inv_4_19.hex"));
   EXPECT_TRUE(Exists("evnum_4_19_0.hex"));
   EXPECT_EQ(files.Count(testsupport::FileOp::Close), 3);  // the failed file is closed too
+  EXPECT_FALSE(Exists("rsdesign.vec")) << "the half-written vector file was kept";
 }
 
 TEST_F(FatalTest, CloseFailureIsFatalToo) {
@@ -455,6 +456,7 @@ TEST_F(FatalTest, CloseFailureIsFatalToo) {
   }
   ExpectFatal(dir.Dir() + "inv_4_19.hex");
   EXPECT_EQ(files.Count(testsupport::FileOp::Open), 1);
+  EXPECT_FALSE(Exists("inv_4_19.hex")) << "an unflushed table was kept";
 }
 
 }  // namespace

@@ -63,6 +63,7 @@ void FaultyFileSystem::FailNth(FileOp op, int n, int error, std::string pathPart
   failAt_ = n;
   failErrno_ = error;
   failPath_ = std::move(pathPart);
+  matched_ = 0;
 }
 
 int FaultyFileSystem::Count(FileOp op) const {
@@ -71,20 +72,28 @@ int FaultyFileSystem::Count(FileOp op) const {
 }
 
 bool FaultyFileSystem::ShouldFail(FileOp op, const std::string& path) {
-  const int n = ++counts_[op];
+  ++counts_[op];
   if (failAt_ == 0 || op != failOp_) return false;
   if (!failPath_.empty() && path.find(failPath_) == std::string::npos) return false;
-  if (n != failAt_) return false;
+  if (++matched_ != failAt_) return false;
   errno = failErrno_;
   return true;
 }
 
-std::unique_ptr<platform::OutputFile> FaultyFileSystem::OpenForWriting(const std::string& path) {
-  if (ShouldFail(FileOp::Open, path)) return nullptr;
-  auto real = real_.OpenForWriting(path);
-  if (!real) return nullptr;
-  opened.push_back(path);
-  return std::make_unique<FaultyOutputFile>(*this, path, std::move(real));
+std::optional<platform::ReplacementFile> FaultyFileSystem::CreateReplacement(
+    const std::string& target) {
+  if (ShouldFail(FileOp::Open, target)) return std::nullopt;
+  std::optional<platform::ReplacementFile> replacement = real_.CreateReplacement(target);
+  if (!replacement) return std::nullopt;
+  opened.push_back(target);
+  replacement->file =
+      std::make_unique<FaultyOutputFile>(*this, target, std::move(replacement->file));
+  return replacement;
+}
+
+bool FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
+  if (ShouldFail(FileOp::Rename, to)) return false;
+  return real_.Rename(from, to);
 }
 
 std::optional<std::string> FaultyFileSystem::ReadWhole(const std::string& path) {

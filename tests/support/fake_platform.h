@@ -61,22 +61,27 @@ class RecordingUi : public platform::UserInterface {
   platform::Rect ScreenRect() const override { return {0, 0, 1024, 768}; }
 };
 
-// Which file operation fails, counted over the whole run from 1; 0 means none.
-enum class FileOp { Open, Write, Close, Remove };
+// The steps of writing a file (creating its replacement, writing and closing that, renaming it
+// over the old file) and removing one, counted over the whole run from 1.
+enum class FileOp { Open, Write, Close, Rename, Remove };
 
-// The real file system, with one chosen operation made to fail with a chosen errno.
+// The real file system, with one chosen operation made to fail with a chosen errno. Files are
+// opened for writing by the real replacement logic of platform::FileSystem, so a failure shows
+// what the program really leaves behind.
 class FaultyFileSystem : public platform::FileSystem {
  public:
   // Fails the n-th operation of that kind (1-based) on a path containing `pathPart` (empty:
-  // any path).
+  // any path). The path of Open, Write, Close and Rename is the file being replaced; that of
+  // Remove the file removed, a replacement left over by a failure included.
   void FailNth(FileOp op, int n, int error = ENOSPC, std::string pathPart = "");
   int Count(FileOp op) const;
   std::vector<std::string> opened;  // paths opened for writing, in order
 
-  std::unique_ptr<platform::OutputFile> OpenForWriting(const std::string& path) override;
   std::optional<std::string> ReadWhole(const std::string& path) override;
   bool Exists(const std::string& path) override;
   bool Remove(const std::string& path) override;
+  std::optional<platform::ReplacementFile> CreateReplacement(const std::string& target) override;
+  bool Rename(const std::string& from, const std::string& to) override;
 
   // Used by the files it hands out.
   bool ShouldFail(FileOp op, const std::string& path);
@@ -88,6 +93,7 @@ class FaultyFileSystem : public platform::FileSystem {
   int failAt_ = 0;
   int failErrno_ = ENOSPC;
   std::string failPath_;
+  int matched_ = 0;  // operations of failOp_ on a matching path so far
 };
 
 // A fresh directory under the system's temporary directory, removed with its content at the
