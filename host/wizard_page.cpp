@@ -1,6 +1,7 @@
 #include "host/wizard_page.h"
 
 #include <algorithm>
+#include <limits>
 
 #include "host/nav_code.h"
 #include "host/process_state.h"
@@ -48,8 +49,11 @@ void WizardPage::Place(Dialog& dialog) {
   const int w = outer.Width();
   const int h = outer.Height();
   if (state.positionKnown) {
-    dialog.SetOuterRect({state.pagePosition.x - w, state.pagePosition.y - h, state.pagePosition.x,
-                         state.pagePosition.y});
+    // A corner from the command line is taken unchecked and may be any int; one so far up or
+    // left that the page's other edges would leave the int range is moved just enough.
+    const int x = std::max(state.pagePosition.x, std::numeric_limits<int>::min() + w);
+    const int y = std::max(state.pagePosition.y, std::numeric_limits<int>::min() + h);
+    dialog.SetOuterRect({x - w, y - h, x, y});
     return;
   }
   const Rect owner = dialog.OwnerOrScreenRect();

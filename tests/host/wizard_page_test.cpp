@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "tests/host/wizard_test_support.h"
 
 namespace {
@@ -73,6 +75,22 @@ TEST_F(PageGeometryTest, CommandLineCornerPlacesThePageExactly) {
   EXPECT_EQ(shown.outer.right, 900);
   EXPECT_EQ(shown.outer.bottom, 700);
   EXPECT_EQ(shown.outer.Width(), 306);
+}
+
+// A corner from the command line can be any int; the page must stay within int coordinates.
+TEST_F(PageGeometryTest, CornerAtTheEndsOfTheIntRangeKeepsThePageWhole) {
+  constexpr int kMin = std::numeric_limits<int>::min();
+  constexpr int kMax = std::numeric_limits<int>::max();
+  host::State().pagePosition = {kMin, kMin};
+  host::State().positionKnown = true;
+  PlainPage low(200, 100);
+  const hosttest::ShownPage lowShown = Show(low);
+  EXPECT_EQ(lowShown.outer, (Rect{kMin, kMin, kMin + 306, kMin + 228}));
+
+  host::State().pagePosition = {kMax, kMax};
+  PlainPage high(200, 100);
+  const hosttest::ShownPage highShown = Show(high);
+  EXPECT_EQ(highShown.outer, (Rect{kMax - 306, kMax - 228, kMax, kMax}));
 }
 
 TEST_F(PageGeometryTest, MovedPageCarriesItsCornerToTheNextPage) {
