@@ -18,7 +18,7 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   echo "Running the wizard in a window on $design"
   status=0; build/app/rswizard -n "$design" || status=$?
 elif [ -t 0 ]; then
-  echo "Running the wizard in this terminal on $design (type help for the events)"
+  echo "Running the wizard in this terminal on $design (events listed below; key F1 for help, Ctrl-D cancels)"
   status=0; RSWIZARD_UI=console build/app/rswizard -n "$design" || status=$?
 else
   echo "No display and no terminal: playing examples/dvb_decoder.events on $design"
