@@ -20,26 +20,71 @@ trap 'rm -rf "$work"' EXIT
 printf 'int main() { return 0; }\n' > "$work/nothing.cpp"
 ${CXX:-c++} -std=c++20 -O2 "$work/nothing.cpp" -o "$work/nothing"
 
-# Peak resident memory of one child alone (a forked interpreter would count its own pages).
-cat > "$work/peak.cpp" <<'EOF'
+# Runs a program many times from a small C++ harness, so that no interpreter's own start-up
+# weighs on the figures: fork, exec, wait4. Before each run the old description is put back
+# (untimed). Prints the median wall time, the median CPU times and the largest peak resident
+# memory of the runs.
+cat > "$work/runmany.cpp" <<'EOF'
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cstdio>
-int main(int, char** argv) {
-  const pid_t child = fork();
-  if (child == 0) {
-    execv(argv[1], argv + 1);
-    _exit(127);
+#include <cstdlib>
+#include <ctime>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+// runmany RUNS INPUT RESTORE_FROM RESTORE_TO PROGRAM ARGS...   ("-" for no restore)
+int main(int argc, char** argv) {
+  if (argc < 6) return 2;
+  const int runs = std::atoi(argv[1]);
+  std::string original;
+  if (std::string(argv[3]) != "-") {
+    std::ifstream in(argv[3], std::ios::binary);
+    std::stringstream all;
+    all << in.rdbuf();
+    original = all.str();
   }
-  int status = 0;
-  rusage usage{};
-  wait4(child, &status, 0, &usage);
-  std::fprintf(stderr, "peak %ld\n", usage.ru_maxrss);
-  return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+  std::vector<double> wall, user, sys;
+  long peak = 0;
+  for (int i = 0; i < runs; ++i) {
+    if (std::string(argv[3]) != "-") std::ofstream(argv[4], std::ios::binary) << original;
+    timespec a{}, b{};
+    clock_gettime(CLOCK_MONOTONIC, &a);
+    const pid_t child = fork();
+    if (child == 0) {
+      const int input = open(argv[2], O_RDONLY);
+      const int null = open("/dev/null", O_WRONLY);
+      dup2(input, 0);
+      dup2(null, 1);
+      execv(argv[5], argv + 5);
+      _exit(127);
+    }
+    int status = 0;
+    rusage usage{};
+    wait4(child, &status, 0, &usage);
+    clock_gettime(CLOCK_MONOTONIC, &b);
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+      std::fprintf(stderr, "%s failed\n", argv[5]);
+      return 1;
+    }
+    wall.push_back((b.tv_sec - a.tv_sec) * 1e3 + (b.tv_nsec - a.tv_nsec) / 1e6);
+    user.push_back(usage.ru_utime.tv_sec * 1e3 + usage.ru_utime.tv_usec / 1e3);
+    sys.push_back(usage.ru_stime.tv_sec * 1e3 + usage.ru_stime.tv_usec / 1e3);
+    peak = std::max(peak, usage.ru_maxrss);
+  }
+  auto median = [](std::vector<double> v) {
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+  };
+  std::printf("%.3f %.3f %.3f %.1f\n", median(wall), median(user), median(sys), peak / 1024.0);
 }
 EOF
-${CXX:-c++} -std=c++20 -O2 "$work/peak.cpp" -o "$work/peak"
+${CXX:-c++} -std=c++20 -O2 "$work/runmany.cpp" -o "$work/runmany"
+echo "click Finish" > "$work/input"
 
 cat > "$work/rs.cnx" <<'EOF'
 PRIVATE: Enc_Dec NUMERIC "0"
@@ -62,40 +107,26 @@ design = os.path.join(work, "rs.tdf")
 env = dict(os.environ, RSWIZARD_UI="console")
 original = open(os.path.join(work, "rs.cnx.orig"), "rb").read()
 
-def run_wizard():
-    # The old description back in place: each run reads and rewrites it.
-    with open(os.path.join(work, "rs.cnx"), "wb") as f:
-        f.write(original)
-    start = time.perf_counter()
-    done = subprocess.run([wizard, design], input=b"click Finish\n", env=env,
-                          stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-    elapsed = time.perf_counter() - start
-    if done.returncode != 0 or done.stderr:
-        sys.exit(f"wizard run failed ({done.returncode}): {done.stderr.decode()}")
-    return elapsed
+def runmany(runs, *command):
+    out = subprocess.run([os.path.join(work, "runmany"), str(runs), os.path.join(work, "input"),
+                          *command], env=env, check=True, capture_output=True, text=True)
+    return [float(x) for x in out.stdout.split()]
 
-def run_nothing():
-    start = time.perf_counter()
-    subprocess.run([os.path.join(work, "nothing")], check=True)
-    return time.perf_counter() - start
-
-# Interleaved, so that whatever else the machine does weighs on both alike.
-wizard_times, nothing_times = [], []
-for _ in range(runs):
-    wizard_times.append(run_wizard())
-    nothing_times.append(run_nothing())
-w = statistics.median(wizard_times) * 1000
-n = statistics.median(nothing_times) * 1000
-print(f"console run, m=8 n=255 r=50 streaming + vectors: median {w:.3f} ms over {runs} runs")
-print(f"C++ program that does nothing:                   median {n:.3f} ms over {runs} runs")
-print(f"ratio: {w / n:.2f}")
-
-with open(os.path.join(work, "rs.cnx"), "wb") as f:
-    f.write(original)
-done = subprocess.run([os.path.join(work, "peak"), wizard, design], input=b"click Finish\n",
-                      env=env, stdout=subprocess.DEVNULL, stderr=subprocess.PIPE)
-peak = int(done.stderr.decode().split("peak ")[-1])
-print(f"peak resident memory of a console run: {peak / 1024:.1f} MB")
+cnx, orig = os.path.join(work, "rs.cnx"), os.path.join(work, "rs.cnx.orig")
+# Alternated in batches, so that whatever else the machine does weighs on both alike.
+w_batches, n_batches = [], []
+for _ in range(5):
+    w_batches.append(runmany(runs // 5, orig, cnx, wizard, design))
+    n_batches.append(runmany(runs // 5, "-", "-", os.path.join(work, "nothing")))
+med = lambda rows, i: statistics.median(r[i] for r in rows)
+w, n = med(w_batches, 0), med(n_batches, 0)
+print(f"console run, m=8 n=255 r=50 streaming + vectors, in {work}:")
+print(f"  wizard:  median {w:.3f} ms wall ({med(w_batches, 1):.3f} user, "
+      f"{med(w_batches, 2):.3f} sys) over {runs} runs")
+print(f"  nothing: median {n:.3f} ms wall ({med(n_batches, 1):.3f} user, "
+      f"{med(n_batches, 2):.3f} sys) over {runs} runs")
+print(f"  ratio: {w / n:.2f}")
+print(f"peak resident memory of a console run: {max(r[3] for r in w_batches):.1f} MB")
 
 # The GUI's first page: the module prints the wall-clock time of its first painted preview.
 genv = dict(os.environ, RSWIZARD_UI="gui", QT_QPA_PLATFORM="offscreen",
