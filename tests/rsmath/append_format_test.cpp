@@ -23,8 +23,8 @@ std::string Printf(const char* format, Args... args) {
 TEST(AppendFormat, IntegersAtTheEndsOfTheirRanges) {
   for (int v : {0, 1, -1, 9, 10, -10, 255, 65535, INT_MAX, INT_MIN}) {
     std::string out = "x";
-    AppendFormat(out, "%d> %d = 0\n", v, -v / 2);
-    EXPECT_EQ(out, "x" + Printf("%d> %d = 0\n", v, -v / 2)) << v;
+    AppendFormat(out, "%d> %d = 0\n", v, -(v / 2));
+    EXPECT_EQ(out, "x" + Printf("%d> %d = 0\n", v, -(v / 2))) << v;
   }
   for (long v : {0L, 26500L, -7L, LONG_MAX, LONG_MIN}) {
     std::string out;
