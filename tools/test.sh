@@ -21,7 +21,7 @@ fi
 
 echo "== sanitizer build"
 cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRSWIZARD_SANITIZE=ON \
-  -DRSWIZARD_BUILD_BENCH=OFF -DRSWIZARD_WITH_QT=OFF >/dev/null
+  -DRSWIZARD_BUILD_BENCH=OFF -DRSWIZARD_WITH_QT=OFF -DRSWIZARD_TEST_PER_CASE=OFF >/dev/null
 cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
