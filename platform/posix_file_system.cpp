@@ -61,11 +61,15 @@ class DescriptorOutputFile : public OutputFile {
 
 // Writing through a symbolic link replaces the file it points to and keeps the link, as
 // writing into the old file did. A dangling link is replaced itself.
-std::string ResolvedTarget(const std::string& target) {
-  struct stat info;
-  if (::lstat(target.c_str(), &info) != 0 || !S_ISLNK(info.st_mode)) return target;
+// `info` is what lstat found at target (errno from lstat when it failed), so that a plain file
+// costs one look-up.
+std::string ResolvedTarget(const std::string& target, int* statResult, struct stat* info) {
+  *statResult = ::lstat(target.c_str(), info);
+  if (*statResult != 0 || !S_ISLNK(info->st_mode)) return target;
   char resolved[PATH_MAX];
-  return ::realpath(target.c_str(), resolved) ? std::string(resolved) : target;
+  std::string path = ::realpath(target.c_str(), resolved) ? std::string(resolved) : target;
+  *statResult = ::stat(path.c_str(), info);
+  return path;
 }
 
 // The permissions a replacement of target gets: those of the old file, or the default for a
@@ -76,9 +80,8 @@ struct ReplacementMode {
 };
 
 // nullopt (errno set) when target may not be replaced.
-std::optional<ReplacementMode> ModeFor(const std::string& target) {
-  struct stat info;
-  if (::stat(target.c_str(), &info) != 0) {
+std::optional<ReplacementMode> ModeFor(int statResult, const struct stat& info) {
+  if (statResult != 0) {
     if (errno == ENOENT) return ReplacementMode{};
     return std::nullopt;
   }
@@ -122,8 +125,10 @@ int CreateWithMode(const std::string& path, const ReplacementMode& mode) {
 }  // namespace
 
 std::optional<ReplacementFile> PosixFileSystem::CreateReplacement(const std::string& target) {
-  const std::string resolved = ResolvedTarget(target);
-  const std::optional<ReplacementMode> mode = ModeFor(resolved);
+  int statResult = 0;
+  struct stat info {};
+  const std::string resolved = ResolvedTarget(target, &statResult, &info);
+  const std::optional<ReplacementMode> mode = ModeFor(statResult, info);
   if (!mode) return std::nullopt;
   for (int attempt = 0; attempt < 100; ++attempt) {
     std::string path = ReplacementName(resolved, NextTag());
