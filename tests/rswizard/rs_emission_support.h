@@ -21,6 +21,7 @@
 #include "symbol/symbol_model.h"
 #include "tests/host/wizard_test_support.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/text_lines.h"
 
 // Comparison and printing for the checks below; found by argument-dependent lookup.
 namespace rswizard {
@@ -44,15 +45,7 @@ namespace rstest {
 
 // The lines of a text, without their line feeds.
 inline std::vector<std::string> Lines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
+  return testsupport::SplitLines(text);
 }
 
 // The description text before its first "SYMBOL:" line.

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <vector>
 
+#include "tests/support/text_lines.h"
+
 namespace e2echeck {
 
 // The nine settings as a description carries them.
@@ -153,17 +155,7 @@ class Field {
   std::array<int, 256> log_{};
 };
 
-inline std::vector<std::string> SplitLines(const std::string& text) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  while (start < text.size()) {
-    std::size_t end = text.find('\n', start);
-    if (end == std::string::npos) end = text.size();
-    lines.push_back(text.substr(start, end - start));
-    start = end + 1;
-  }
-  return lines;
-}
+using testsupport::SplitLines;
 
 // The value lines of a written description: store keyword -> name -> value, first one wins.
 struct ValueLines {
