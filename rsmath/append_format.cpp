@@ -24,15 +24,6 @@ Conversion Parse(const char* spec, std::size_t* length) {
   return Conversion::kNone;
 }
 
-bool OnlyOurConversions(const char* format) {
-  for (const char* p = std::strchr(format, '%'); p; p = std::strchr(p, '%')) {
-    std::size_t length = 0;
-    if (Parse(p + 1, &length) == Conversion::kNone) return false;
-    p += 1 + length;
-  }
-  return true;
-}
-
 template <typename Integer>
 void AppendInteger(std::string& out, Integer value, int base = 10, std::size_t width = 0) {
   char digits[24];
@@ -43,7 +34,8 @@ void AppendInteger(std::string& out, Integer value, int base = 10, std::size_t w
   out.append(digits, size);
 }
 
-void AppendOurs(std::string& out, const char* format, va_list args) {
+// Appends format with our conversions; false, with part of it appended, at any other one.
+bool AppendOurs(std::string& out, const char* format, va_list args) {
   const char* text = format;
   for (const char* p = std::strchr(text, '%'); p; p = std::strchr(text, '%')) {
     out.append(text, static_cast<std::size_t>(p - text));
@@ -65,11 +57,12 @@ void AppendOurs(std::string& out, const char* format, va_list args) {
         AppendInteger(out, va_arg(args, unsigned), 16, 2);
         break;
       case Conversion::kNone:
-        break;  // excluded by OnlyOurConversions
+        return false;
     }
     text = p + 1 + length;
   }
   out += text;
+  return true;
 }
 
 void AppendGeneral(std::string& out, const char* format, va_list args) {
@@ -92,10 +85,14 @@ void AppendGeneral(std::string& out, const char* format, va_list args) {
 void AppendFormat(std::string& out, const char* format, ...) {
   va_list args;
   va_start(args, format);
-  if (OnlyOurConversions(format))
-    AppendOurs(out, format, args);
-  else
-    AppendGeneral(out, format, args);
+  va_list again;
+  va_copy(again, args);
+  const std::size_t start = out.size();
+  if (!AppendOurs(out, format, args)) {
+    out.resize(start);
+    AppendGeneral(out, format, again);
+  }
+  va_end(again);
   va_end(args);
 }
 
