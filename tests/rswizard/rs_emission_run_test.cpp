@@ -10,6 +10,7 @@
 #include "rswizard/rs_settings.h"
 #include "rswizard/rs_settings_range.h"
 #include "tests/rswizard/rs_emission_support.h"
+#include "tests/support/worked_examples.h"
 
 namespace {
 
@@ -25,53 +26,12 @@ class RsRunTest : public rstest::RsWizardTest {
   }
 };
 
-// The description a new design finished at once begins with, line by line.
-std::string NewEncoderHead() {
-  std::string text =
-      "GENERATION: STANDARD\n"
-      "VERSION: WM1.0\n"
-      "MODULE: RS_Enc\n"
-      "\n"
-      "PRIVATE: Enc_Dec NUMERIC \"1\"\n"
-      "PRIVATE: GENSTART_V NUMERIC \"0\"\n"
-      "PRIVATE: generate_vectorfile NUMERIC \"1\"\n"
-      "\n"
-      "CONSTANT: m NUMERIC \"4\"\n"
-      "CONSTANT: n NUMERIC \"5\"\n"
-      "CONSTANT: check NUMERIC \"4\"\n"
-      "CONSTANT: irrpol NUMERIC \"19\"\n"
-      "CONSTANT: genstart NUMERIC \"0\"\n"
-      "CONSTANT: gg0 NUMERIC \"1\"\n"
-      "CONSTANT: gg1 NUMERIC \"15\"\n"
-      "CONSTANT: gg2 NUMERIC \"3\"\n"
-      "CONSTANT: gg3 NUMERIC \"1\"\n"
-      "CONSTANT: gg4 NUMERIC \"12\"\n";
-  for (int i = 5; i <= 50; ++i) text += "CONSTANT: gg" + std::to_string(i) + " NUMERIC \"0\"\n";
-  text +=
-      "\n"
-      "USED_PORT: start 0 0 0 0 INPUT NODEFVAL start\n"
-      "USED_PORT: enable 0 0 0 0 INPUT NODEFVAL enable\n"
-      "USED_PORT: sysclk 0 0 0 0 INPUT NODEFVAL sysclk\n"
-      "USED_PORT: reset 0 0 0 0 INPUT NODEFVAL reset\n"
-      "USED_PORT: rsin 0 0 4 1 INPUT NODEFVAL rsin[4..1]\n"
-      "USED_PORT: rsout 0 0 4 1 OUTPUT NODEFVAL rsout[4..1]\n"
-      "\n"
-      "CONNECT: @start 0 0 0 0 start 0 0 0 0\n"
-      "CONNECT: @enable 0 0 0 0 enable 0 0 0 0\n"
-      "CONNECT: @sysclk 0 0 0 0 sysclk 0 0 0 0\n"
-      "CONNECT: @reset 0 0 0 0 reset 0 0 0 0\n"
-      "CONNECT: @rsin 0 0 4 1 rsin 0 0 4 1\n"
-      "CONNECT: rsout 0 0 4 1 @rsout 0 0 4 1\n"
-      "\n";
-  return text;
-}
-
 TEST_F(RsRunTest, NewDesignFinishedAtOnceIsTheWorkedEncoder) {
   ui.Click(host::kFinishButton);
   EXPECT_EQ(Run({"-n", Design()}), host::NavFinish);
   EXPECT_TRUE(ui.messages.empty());
   const std::string cnx = WrittenCnx();
-  EXPECT_EQ(UpToSymbol(cnx), NewEncoderHead());
+  EXPECT_EQ(UpToSymbol(cnx), testsupport::NewEncoderDescriptionHead());
   EXPECT_NE(cnx.find("SYMBOL: TEXT \"encoder\""), std::string::npos);
   EXPECT_TRUE(testsupport::MatchesGolden("rswizard/new_encoder.cnx", cnx));
   ASSERT_TRUE(Exists("rs.vec"));
@@ -102,18 +62,7 @@ TEST_F(RsRunTest, DvbDecoderFinishedAtOnce) {
           "CONSTANT: irrpol NUMERIC \"285\"", "CONSTANT: genstart NUMERIC \"0\"",
           "CONSTANT: inv_file STRING \"inv_8_285.hex\"",
           "CONSTANT: evnum_file STRING \"evnum_8_285_0.hex\"", "CONSTANT: wide NUMERIC \"5\""}));
-  EXPECT_EQ(LinesStarting(cnx, "USED_PORT:"),
-            (std::vector<std::string>{"USED_PORT: sysclk 0 0 0 0 INPUT NODEFVAL sysclk",
-                                      "USED_PORT: reset 0 0 0 0 INPUT NODEFVAL reset",
-                                      "USED_PORT: rsin 0 0 8 1 INPUT NODEFVAL rsin[8..1]",
-                                      "USED_PORT: rsout 0 0 8 1 OUTPUT NODEFVAL rsout[8..1]",
-                                      "USED_PORT: dsin 0 0 0 0 INPUT NODEFVAL dsin",
-                                      "USED_PORT: dsout 0 0 0 0 INPUT NODEFVAL dsout",
-                                      "USED_PORT: rdyin 0 0 0 0 OUTPUT NODEFVAL rdyin",
-                                      "USED_PORT: outvalid 0 0 0 0 OUTPUT NODEFVAL outvalid",
-                                      "USED_PORT: decfail 0 0 0 0 OUTPUT NODEFVAL decfail",
-                                      "USED_PORT: bypass 0 0 0 0 INPUT NODEFVAL bypass",
-                                      "USED_PORT: numerr 0 0 5 1 OUTPUT NODEFVAL numerr[5..1]"}));
+  EXPECT_EQ(LinesStarting(cnx, "USED_PORT:"), testsupport::DvbDecoderPortLines());
   EXPECT_NE(cnx.find("SYMBOL: TEXT \"full discrete decoder\""), std::string::npos);
   EXPECT_TRUE(testsupport::MatchesGolden("rswizard/dvb_decoder.cnx", cnx));
   EXPECT_TRUE(Exists("inv_8_285.hex"));
