@@ -96,9 +96,9 @@ class PictureWidget : public QWidget {
 // With RSWIZARD_FIRST_PAINT_PROBE set, the first painted preview prints the wall-clock time and
 // cancels its page: bench/e2e.sh times the GUI's start from process start to a usable page.
 void ProbeFirstPaint(QWidget* panel) {
-  static bool reported = false;
-  if (reported || !std::getenv("RSWIZARD_FIRST_PAINT_PROBE")) return;
-  reported = true;
+  static bool pending = std::getenv("RSWIZARD_FIRST_PAINT_PROBE") != nullptr;
+  if (!pending) return;
+  pending = false;
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   std::fprintf(stderr, "rswizard: first page painted at %lld.%09ld\n",
