@@ -5,6 +5,7 @@
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
 #include "hdl/design_path.h"
+#include "hdl/error_testbench.h"
 #include "hdl/generated_file.h"
 #include "hdl/memory_tables.h"
 #include "hdl/refusal.h"
@@ -102,6 +103,10 @@ GenerateResult Generate(const GenerateRequest& request) {
         DesignFile(block, design, RtlDirectoryFor(block, request.rtlDirectories), cnxName));
     if (std::optional<GeneratedFile> testbench = VectorTestbenchFile(block, design, cnxName))
       files.push_back(std::move(*testbench));
+    if (block.IsDecoder())
+      files.push_back(
+          {design.Sibling("_errors_tb.v"),
+           ErrorTestbench(block, {design.baseName, design.baseName + "_errors_tb", cnxName})});
   } else {
     result.note = "for a " + design.extension + " design only the component declaration " +
                   design.baseName + ".cmp is generated; " + design.baseName +
