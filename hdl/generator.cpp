@@ -44,9 +44,11 @@ std::string Describe(const BlockDescription& block) {
 }
 
 GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design,
-                         const std::string& rtlDirectory, const std::string& cnxName) {
+                         const std::vector<std::string>& rtlDirectories,
+                         const std::string& cnxName) {
   const DecoderTables tables =
       block.IsDecoder() ? ReadDecoderTables(block, design.directory) : DecoderTables();
+  const std::string rtlDirectory = RtlDirectoryFor(block, rtlDirectories);
   const std::string prefix = design.baseName + "_";
   std::string text = HeaderLine(CommentStyle::kVerilog, cnxName);
   text += "// The Reed-Solomon " + Describe(block) + ".\n";
@@ -99,8 +101,7 @@ GenerateResult Generate(const GenerateRequest& request) {
   files.push_back({design.Sibling(".cmp"), ComponentDeclaration(block, design.baseName, cnxName)});
   GenerateResult result;
   if (verilog) {
-    files.push_back(
-        DesignFile(block, design, RtlDirectoryFor(block, request.rtlDirectories), cnxName));
+    files.push_back(DesignFile(block, design, request.rtlDirectories, cnxName));
     if (std::optional<GeneratedFile> testbench = VectorTestbenchFile(block, design, cnxName))
       files.push_back(std::move(*testbench));
     if (block.IsDecoder())

@@ -41,17 +41,18 @@ class DescriptionGuard {
   explicit DescriptionGuard(std::string path) : path_(std::move(path)) {
     before_ = platform::StampOf(path_);
     if (before_.exists) copy_ = platform::Files().ReadWhole(path_);
-    startNs_ = platform::FileClockNowNs();
   }
 
   bool Existed() const { return before_.exists; }
 
-  // Replaced during the run: a new file, or newer than the start.
+  // Replaced during the run: a new file, or modified since the start. The time is compared
+  // with the file's own time before the run, not with a clock: file times come from a clock
+  // of their own, coarser or finer than any the program can read.
   bool WrittenDuringRun() const {
     const platform::FileStamp after = platform::StampOf(path_);
     if (!after.exists) return false;
     return !before_.exists || after.inode != before_.inode || after.device != before_.device ||
-           after.modifiedNs != before_.modifiedNs || after.modifiedNs > startNs_;
+           after.modifiedNs != before_.modifiedNs;
   }
 
   // Puts the copy back when the file is gone or changed; true when it did.
@@ -70,7 +71,6 @@ class DescriptionGuard {
   std::string path_;
   platform::FileStamp before_;
   std::optional<std::string> copy_;
-  std::int64_t startNs_ = 0;
 };
 
 }  // namespace

@@ -15,7 +15,4 @@ struct FileStamp {
 
 FileStamp StampOf(const std::string& path);
 
-// The file system's idea of now, in the unit of modifiedNs.
-std::int64_t FileClockNowNs();
-
 }  // namespace platform

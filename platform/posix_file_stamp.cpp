@@ -1,5 +1,4 @@
 #include <sys/stat.h>
-#include <time.h>
 
 #include "platform/file_stamp.h"
 
@@ -11,13 +10,6 @@ FileStamp StampOf(const std::string& path) {
   return FileStamp{
       true, static_cast<std::uint64_t>(info.st_dev), static_cast<std::uint64_t>(info.st_ino),
       static_cast<std::int64_t>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec};
-}
-
-std::int64_t FileClockNowNs() {
-  // The kernel stamps files from its coarse clock, which may lag the fine one by a tick.
-  timespec now{};
-  ::clock_gettime(CLOCK_REALTIME_COARSE, &now);
-  return static_cast<std::int64_t>(now.tv_sec) * 1000000000 + now.tv_nsec;
 }
 
 }  // namespace platform
