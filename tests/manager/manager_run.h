@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ struct Code {
   const char* kind;  // "encoder", "discrete full", "streaming half", ...
   int m, irrpol, n, r, genstart;
 };
+
+inline void PrintTo(const Code& code, std::ostream* os) {
+  *os << code.kind << " m " << code.m << " p " << code.irrpol << " n " << code.n << " r " << code.r
+      << " g " << code.genstart;
+}
 
 // The console session that builds the block from a new design.
 inline std::string Events(const Code& code) {

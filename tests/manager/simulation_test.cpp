@@ -192,3 +192,26 @@ INSTANTIATE_TEST_SUITE_P(Block, ComponentDeclaration,
                          });
 
 }  // namespace
+
+namespace {
+
+class Synthesis : public ::testing::TestWithParam<Code> {};
+
+TEST_P(Synthesis, WithYosys) {
+  if (!HasRtl(GetParam())) GTEST_SKIP() << "no RTL for the " << GetParam().kind << " yet";
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), GetParam()));
+  const testsupport::RunResult run =
+      Shell("cd " + dir.Dir() + " && yosys -q -p 'synth -top rs' rs.v");
+  EXPECT_EQ(run.exitStatus, 0) << run.out;
+  EXPECT_EQ(run.out.find("ERROR"), std::string::npos) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Block, Synthesis,
+                         ::testing::Values(Code{"encoder", 8, 285, 204, 16, 0},
+                                           Code{"streaming half", 6, 91, 40, 8, 2}),
+                         [](const auto& info) {
+                           return std::string(info.index ? "Decoder" : "Encoder");
+                         });
+
+}  // namespace
