@@ -69,9 +69,9 @@ module rs_encoder_code #(parameter M = 4, N = 15, R = 4, IRRPOL = 19, GS = 0, SE
       // and one without enable and a reset, each in mid-codeword.
       t = {$random(seed)} % (8 * N);
       reset = cyc < 2 || t == 0 || cyc == 4 * N + K / 2;
-      start = t == 1 || cyc == 2 * N + K / 2 + 2 || cyc == 3 * N + N / 2;
+      start = t == 1 || t == 3 || cyc == 2 * N + K / 2 + 2 || cyc == 2 * N + K / 2 + 3;
       enable = cyc < 2 * N + 2 || t % 3 != 0 || cyc == 2 * N + K / 2 + 2;
-      if (cyc == 3 * N + N / 2) enable = 0;
+      if (cyc == 2 * N + K / 2 + 3) enable = 0;
       din = $random(seed);
       last = dout;
       #5 clk = 1;
