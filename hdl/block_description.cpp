@@ -7,9 +7,9 @@
 #include "description/description_format.h"
 #include "description/wizard_description.h"
 #include "hdl/refusal.h"
-#include "hdl/table_file_names.h"
 #include "platform/text_format.h"
 #include "rsmath/galois_field.h"
+#include "rsmath/memory_table_names.h"
 #include "rswizard/rs_settings.h"
 #include "rswizard/rs_settings_range.h"
 
@@ -146,8 +146,8 @@ void ReadDecoderConstants(const DescriptionReader& reader, BlockDescription& blo
                          block.numerrWidth, block.check, NumerrWidthOf(block.check)));
   block.invFile = reader.Text("inv_file");
   block.evnumFile = reader.Text("evnum_file");
-  const std::string inv = InverseTableName(block.m, block.irrpol);
-  const std::string evnum = EvnumTableName(block.m, block.irrpol, block.genstart);
+  const std::string inv = rsmath::InverseTableName(block.m, block.irrpol);
+  const std::string evnum = rsmath::EvnumTableName(block.m, block.irrpol, block.genstart);
   if (block.invFile != inv)
     reader.Refuse(Format("inv_file is \"%s\"; the wizard names this table %s",
                          block.invFile.c_str(), inv.c_str()));
