@@ -98,7 +98,7 @@ int RequiredCodewords(const BlockDescription& block, const Timeline& timeline) {
       required = 0;
       taken = discrete ? 0 : -1;
     } else if (seenReset && !(discrete && required == 1)) {
-      if (!discrete && dsin == 1 && dsinBefore == 0) taken = 0;
+      if (!discrete && dsin == 1 && dsinBefore == 0 && taken < 0) taken = 0;
       const bool takes = discrete ? dsin == 1 : taken >= 0;
       if (takes && ++taken == block.n) {
         if (edge <= lastData) ++required;
@@ -115,7 +115,8 @@ std::string DecoderMonitor(const BlockDescription& block) {
   const int idle = discrete ? 0 : block.n;
   std::string text = DecoderExpectations(block, kCodewordsHeld);
   text += Format(
-      "  // The codewords the decoder takes, by its port rules, must come out unchanged.\n"
+      "  // The codewords the decoder takes, by its port rules, must come out unchanged: a\n"
+      "  // streaming word starts where dsin rises while no word is coming in and rdyin is 1.\n"
       "  reg seenReset = 0;\n"
       "  reg dsinBefore = 0;\n"
       "  integer inSym = %d;\n"
@@ -129,10 +130,13 @@ std::string DecoderMonitor(const BlockDescription& block) {
       "    end else if (seenReset) begin\n",
       idle, idle);
   text += DecoderOutputCheck(block);
-  text += discrete ? "      if (dsin === 1'b1 && rdyin === 1'b1) begin\n"
-                   : "      if (dsin === 1'b1 && dsinBefore !== 1'b1) inSym = 0;\n"
-                     "      if (inSym < " +
-                         std::to_string(block.n) + ") begin\n";
+  text += discrete
+              ? "      if (dsin === 1'b1 && rdyin === 1'b1) begin\n"
+              : "      if (dsin === 1'b1 && dsinBefore !== 1'b1 && rdyin === 1'b1 && inSym == " +
+                    std::to_string(block.n) +
+                    ") inSym = 0;\n"
+                    "      if (inSym < " +
+                    std::to_string(block.n) + ") begin\n";
   text += Format(
       "        expSym[(queued %% CW) * %d + inSym] = rsin;\n"
       "        inSym = inSym + 1;\n"
