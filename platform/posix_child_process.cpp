@@ -1,4 +1,5 @@
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -13,6 +14,29 @@ extern char** environ;
 namespace platform {
 
 namespace {
+
+// While the child runs, Ctrl-C and Ctrl-\ at the terminal are the child's business, as with
+// system(): the manager outlives them to report how the child ended and to clean up after it.
+class IgnoredInterrupts {
+ public:
+  IgnoredInterrupts() {
+    struct sigaction ignore {};
+    ignore.sa_handler = SIG_IGN;
+    sigemptyset(&ignore.sa_mask);
+    ::sigaction(SIGINT, &ignore, &interrupt_);
+    ::sigaction(SIGQUIT, &ignore, &quit_);
+  }
+  ~IgnoredInterrupts() {
+    ::sigaction(SIGINT, &interrupt_, nullptr);
+    ::sigaction(SIGQUIT, &quit_, nullptr);
+  }
+  IgnoredInterrupts(const IgnoredInterrupts&) = delete;
+  IgnoredInterrupts& operator=(const IgnoredInterrupts&) = delete;
+
+ private:
+  struct sigaction interrupt_ {};
+  struct sigaction quit_ {};
+};
 
 class PosixChild : public ChildProcess {
  public:
@@ -44,6 +68,7 @@ class PosixChild : public ChildProcess {
  private:
   pid_t pid_;
   std::optional<ChildEnd> end_;
+  IgnoredInterrupts interrupts_;
 };
 
 }  // namespace
