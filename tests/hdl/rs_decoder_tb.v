@@ -214,7 +214,8 @@ module rs_decoder_tb;
     while (oc < NCW && dropped[oc]) oc = oc + 1;
     if (lat == 0 && outvalid === 1'b1 && oc < NCW && lastedge[oc] >= 0) lat = cyc - lastedge[oc];
     oi = (oc < NCW && lat > 0 && lastedge[oc] >= 0) ? cyc - lastedge[oc] - lat : -1;
-    if (oi >= 0 && oi < N) begin
+    if (reset) have0 = 0;                          // this edge still shows the old output
+    else if (oi >= 0 && oi < N) begin
       checks = checks + 1;
       if (!dsout_q) begin
         if (outvalid !== 0 || dout !== 0 || numerr !== 0 || decfail !== 0) fail("output with dsout low", oc);
