@@ -17,6 +17,7 @@ using platform::Format;
 struct TestWord {
   std::vector<int32_t> received;  // word[i] the coefficient of x^i; word[n-1] goes first
   std::vector<int32_t> expected;
+  int injected = 0;  // symbol errors added to the codeword
   int numerr = 0;
   bool decfail = false;
   bool bypass = false;
@@ -57,6 +58,7 @@ std::vector<TestWord> TestWords(const BlockDescription& block) {
       word.received[static_cast<std::size_t>(positions[static_cast<std::size_t>(e)])] ^=
           static_cast<int32_t>(1 + random() % (symbols - 1));
     }
+    word.injected = counts[w];
     word.expected = word.received;
     word.bypass = w + 1 == counts.size();
     if (!word.bypass) {
@@ -152,11 +154,7 @@ std::string ErrorTestbench(const BlockDescription& block, const TestbenchNames& 
       block.m, count * block.n - 1, count - 1);
   for (int w = 0; w < count; ++w) {
     const TestWord& word = words[static_cast<std::size_t>(w)];
-    int errors = 0;
-    for (int i = 0; i < block.n; ++i)
-      errors +=
-          word.received[static_cast<std::size_t>(i)] != word.expected[static_cast<std::size_t>(i)];
-    text += Format("    // word %d: %s, numerr %d, decfail %d\n", w,
+    text += Format("    // word %d: %d errors, %s, numerr %d, decfail %d\n", w, word.injected,
                    word.bypass    ? "bypassed"
                    : word.decfail ? "not correctable"
                                   : "corrected",
