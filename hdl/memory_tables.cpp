@@ -98,11 +98,14 @@ DecoderTables ReadDecoderTables(const BlockDescription& block, const std::string
     if (a == 0 ? inverse != 0 : field.Multiply(a, inverse) != 1)
       throw Refusal(Format("%s: the entry at %d is %d, not the inverse of %d in this field",
                            block.invFile.c_str(), a, inverse, a));
+    // The wizard stores a itself for genstart 0, as for genstart 1.
+    // The wizard stores a itself for genstart 0, as for genstart 1.
     int power = block.genstart == 0 ? a : 1;
     for (int i = 0; i < block.genstart; ++i) power = field.Multiply(power, a);
     if (tables.evnum[static_cast<std::size_t>(a)] != power)
-      throw Refusal(Format("%s: the entry at %d is %d, not %d^%d = %d", block.evnumFile.c_str(), a,
-                           tables.evnum[static_cast<std::size_t>(a)], a, block.genstart, power));
+      throw Refusal(Format("%s: the entry at %d is %d, not %d (%d to the power genstart = %d)",
+                           block.evnumFile.c_str(), a, tables.evnum[static_cast<std::size_t>(a)],
+                           power, a, block.genstart));
   }
   return tables;
 }
