@@ -61,6 +61,11 @@ class FieldProduct {
     return field_.Multiply(a, b);
   }
 
+  // Every b in 1 .. 2^m - 1 with Multiply(a, b) = 1, ascending, into found; returns their
+  // number. One lookup in a field; without tables every b is tried, as there may be none or
+  // several.
+  int Inverses(int a, std::array<int32_t, 256>& found) const;
+
  private:
   GaloisField field_;
   const LogTables* tables_;

@@ -115,8 +115,9 @@ std::vector<int32_t> EncodeWord(const GaloisField& field, const std::vector<int3
   std::vector<int32_t> roots(r);
   for (std::size_t j = 0; j < r; ++j) roots[j] = gf.Power(int64_t{field.genstart} + int64_t(j));
   std::vector<int32_t> g(r + 1);
+  g[0] = 1;
   const FieldProduct times(field);
-  MultiplyOutRoots(times, roots, g);
+  MultiplyByRoots(times, roots, g, 0);
   std::vector<int32_t> word(static_cast<std::size_t>(field.n));
   DivideByGenerator(times, message, g, std::span<int32_t>(word.data(), r));
   std::copy(message.begin(), message.end(), word.begin() + static_cast<std::ptrdiff_t>(r));

@@ -4,15 +4,14 @@
 
 namespace rsmath {
 
-void MultiplyOutRoots(const FieldProduct& times, std::span<const int32_t> roots,
-                      std::span<int32_t> g) {
-  const std::size_t r = roots.size();
-  std::fill(g.begin(), g.begin() + static_cast<std::ptrdiff_t>(r + 1), 0);
-  g[0] = 1;
-  for (std::size_t t = 0; t < r; ++t) {
+void MultiplyByRoots(const FieldProduct& times, std::span<const int32_t> roots,
+                     std::span<int32_t> g, std::size_t degree) {
+  for (int32_t root : roots) {
     // g(x) * (x + root): coefficient s + 1 gains g[s] * root. From the top down, so that each
     // product is taken from the coefficient before it changes.
-    for (std::size_t s = t + 1; s-- > 0;) g[s + 1] ^= times(g[s], roots[t]);
+    g[degree + 1] = 0;
+    for (std::size_t s = degree + 1; s-- > 0;) g[s + 1] ^= times(g[s], root);
+    ++degree;
   }
 }
 
