@@ -1,6 +1,7 @@
 #include "rsmath/rs_generator.h"
 
 #include <algorithm>
+#include <vector>
 
 namespace rsmath {
 
@@ -20,10 +21,27 @@ void DivideByGenerator(const FieldProduct& times, std::span<const int32_t> messa
   const std::size_t r = reg.size();
   std::fill(reg.begin(), reg.end(), 0);
   if (r == 0) return;
+  // Each step adds fb * g[r-j] to cell j: with g in log form a product is one addition and one
+  // lookup. That needs tables and a g inside the field; otherwise times takes every product.
+  const LogTables* logs = times.Logs();
+  const bool logForm =
+      logs != nullptr &&
+      std::all_of(g.begin() + 1, g.begin() + r + 1, [&](int32_t c) { return logs->IsElement(c); });
+  std::vector<int32_t> logG(r + 1), product(r);
+  if (logForm)
+    for (std::size_t j = 0; j < r; ++j) logG[j] = logs->LogOrZero(g[r - j]);
   for (std::size_t i = message.size(); i-- > 0;) {
     const int fb = message[i] ^ reg[r - 1];
-    for (std::size_t j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ times(fb, g[r - j]);
-    reg[0] = times(fb, g[r]);
+    if (!logForm) {
+      for (std::size_t j = 0; j < r; ++j) product[j] = times(fb, g[r - j]);
+    } else if (const int x = fb & logs->Order(); x == 0) {
+      std::fill(product.begin(), product.end(), 0);
+    } else {
+      const int logFb = logs->Log(x);  // Multiply reads the low m bits of fb only
+      for (std::size_t j = 0; j < r; ++j) product[j] = logs->Antilog(logFb + logG[j]);
+    }
+    for (std::size_t j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ product[j];
+    reg[0] = product[0];
   }
 }
 
