@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "rsmath/append_format.h"
+#include "platform/text_format.h"
 #include "rsmath/log_tables.h"
 
 namespace rsmath {
@@ -63,7 +63,7 @@ void AppendDataRecord(std::string& out, int address, int value) {
   const unsigned addressByte = static_cast<unsigned>(address);
   const unsigned valueByte = static_cast<unsigned>(value);
   const unsigned checksum = (0x100u - ((1u + addressByte + valueByte) % 256u)) % 256u;
-  AppendFormat(out, ":0100%02x00%02x%02x", addressByte, valueByte, checksum);
+  platform::AppendFormat(out, ":0100%02x00%02x%02x", addressByte, valueByte, checksum);
 }
 
 }  // namespace

@@ -4,11 +4,12 @@
 #include <bit>
 
 #include "platform/text_format.h"
-#include "rsmath/append_format.h"
 #include "rsmath/generated_file.h"
 #include "rsmath/memory_tables.h"
 
 namespace rsmath {
+
+using platform::AppendFormat;
 
 namespace {
 
