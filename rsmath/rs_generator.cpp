@@ -27,21 +27,20 @@ void DivideByGenerator(const FieldProduct& times, std::span<const int32_t> messa
   const bool logForm =
       logs != nullptr &&
       std::all_of(g.begin() + 1, g.begin() + r + 1, [&](int32_t c) { return logs->IsElement(c); });
-  std::vector<int32_t> logG(r + 1), product(r);
+  std::vector<int32_t> logG(r);
   if (logForm)
     for (std::size_t j = 0; j < r; ++j) logG[j] = logs->LogOrZero(g[r - j]);
   for (std::size_t i = message.size(); i-- > 0;) {
     const int fb = message[i] ^ reg[r - 1];
+    // reg(x) = x reg(x) + fb g(x), the x^r terms left out (they cancel).
+    std::copy_backward(reg.begin(), reg.end() - 1, reg.end());
+    reg[0] = 0;
     if (!logForm) {
-      for (std::size_t j = 0; j < r; ++j) product[j] = times(fb, g[r - j]);
-    } else if (const int x = fb & logs->Order(); x == 0) {
-      std::fill(product.begin(), product.end(), 0);
-    } else {
+      for (std::size_t j = 0; j < r; ++j) reg[j] ^= times(fb, g[r - j]);
+    } else if (const int x = fb & logs->Order(); x != 0) {
       const int logFb = logs->Log(x);  // Multiply reads the low m bits of fb only
-      for (std::size_t j = 0; j < r; ++j) product[j] = logs->Antilog(logFb + logG[j]);
+      for (std::size_t j = 0; j < r; ++j) reg[j] ^= logs->Antilog(logFb + logG[j]);
     }
-    for (std::size_t j = r - 1; j >= 1; --j) reg[j] = reg[j - 1] ^ product[j];
-    reg[0] = product[0];
   }
 }
 
