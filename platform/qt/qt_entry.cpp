@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "platform/qt/qt_dialog_window.h"
+#include "platform/qt/qt_first_paint_probe.h"
 #include "platform/qt/qt_ui.h"
 
 namespace {
@@ -41,6 +42,7 @@ extern "C" platform::UserInterface* RsWizardCreateGuiUi(int* /*argc*/, char** /*
   const bool x11 = platformName && *platformName ? std::strncmp(platformName, "xcb", 3) == 0
                                                  : !(wayland && *wayland);
   if (!QCoreApplication::instance() && x11 && !XDisplayReachable()) return nullptr;
+  platform::qt::InstallFirstPaintProbeIfAsked();
   return new platform::qt::QtUi();
 }
 
