@@ -53,7 +53,7 @@ const char kHint[] =
 ConsoleUi::ConsoleUi() : ConsoleUi(std::cin, std::cout, std::cerr, ::isatty(0) == 1) {}
 
 ConsoleUi::ConsoleUi(std::istream& in, std::ostream& out, std::ostream& err, bool interactive)
-    : in_(in), out_(out), err_(err), interactive_(interactive), renderSnapshot_(RenderDialogPng) {}
+    : in_(in), out_(out), err_(err), interactive_(interactive), renderSnapshot_(RenderDialogImage) {}
 
 std::string MessageLine(std::string_view caption, std::string_view text) {
   std::string line(caption);
