@@ -190,9 +190,11 @@ bool WizardApp::StartRun(const std::vector<std::string>& words) {
 }
 
 std::string WizardApp::PageTitle() const {
+  // In 64 bits: the offset may be any int the command line gives, up to INT_MAX.
+  const long long offset = options_.pageOffset;
   return std::string(kManagerCaption) +
-         platform::Format(" - %s [page %d of %d]", ToUpper(title_).c_str(),
-                          options_.pageOffset + currentPage_, options_.pageOffset + pageCount_);
+         platform::Format(" - %s [page %lld of %lld]", ToUpper(title_).c_str(),
+                          offset + currentPage_, offset + pageCount_);
 }
 
 int WizardApp::ButtonStateFor(int index) const {
