@@ -97,10 +97,17 @@ if [ -n "$(find "$build" -maxdepth 3 -name rsmanager -type f -perm -u+x)" ]; the
   [ -s "$work/manager-help.out" ] || fail "rsmanager --help printed nothing"
   # Every installed HDL source is the repository's.
   hdl=/usr/share/rswizard/hdl
-  [ -n "$(ls -A $hdl 2>/dev/null)" ] || fail "no HDL sources in $hdl"
-  for f in "$hdl"/*; do
-    cmp -s "$f" "$source_dir/hdl/rtl/$(basename "$f")" || fail "$f differs from hdl/rtl"
+  [ -n "$(find $hdl -type f 2>/dev/null)" ] || fail "no HDL sources in $hdl"
+  for f in $(find $hdl -type f); do
+    cmp -s "$f" "$source_dir/hdl/rtl/${f#$hdl/}" || fail "$f differs from hdl/rtl"
   done
+  # The installed generator on the installed wizard's encoder.
+  mkdir "$work/enc"
+  RSWIZARD_UI=console /usr/bin/rswizard -n "$work/enc/rs.v" \
+    <$examples/default_encoder.events >/dev/null || fail "the wizard failed on a .v design"
+  /usr/bin/rsmanager --generate "$work/enc/rs.v" >"$work/generate.out" 2>&1 ||
+    fail "rsmanager --generate failed: $(cat "$work/generate.out")"
+  [ -s "$work/enc/rs.v" ] && [ -s "$work/enc/rs.cmp" ] || fail "rsmanager wrote no rs.v or rs.cmp"
 fi
 
 if [ -n "$gui_deb" ]; then
