@@ -69,9 +69,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 set(rs_summary "Reed-Solomon encoder and decoder configuration wizard")
-set(rs_about "The wizard sets up a Reed-Solomon encoder or decoder block (field,
-code length, check symbols, first root, interface) page by page, in a window
-or through a console interface that scripts can drive, and writes the block's
+set(rs_about "The wizard sets up a Reed-Solomon encoder or decoder block (field, code
+length, check symbols, first root, interface) page by page, in a window or
+through a console interface that scripts can drive, and writes the block's
 description, its Intel HEX tables and a test vector file.")
 if(TARGET rsmanager)
   string(APPEND rs_about "

@@ -53,6 +53,14 @@ if [ -n "$(find "$build" -maxdepth 3 -name rsmanager -type f -perm -u+x)" ]; the
   hdl=/usr/share/rswizard/hdl
   [ -n "$(find $hdl -type f 2>/dev/null)" ] || fail "no HDL sources in $hdl"
   for f in $(find $hdl -type f); do cmp "$f" "$src/hdl/rtl/${f#$hdl/}" || fail "$f differs"; done
+  # The installed manager runs the installed wizard, then builds the block from the installed RTL.
+  mkdir "$work/enc" && cd "$work/enc"
+  RSWIZARD_UI=console /usr/bin/rsmanager rs.v <$ex/default_encoder.events >manager.out 2>&1 ||
+    fail "rsmanager on default_encoder.events: $(cat manager.out)"
+  if command -v iverilog >/dev/null; then
+    iverilog -o tb rs_tb.v rs.v && vvp -n tb | grep -q " checks, 0 failed" || fail "rs_tb.v failed"
+  fi
+  cd "$src"
 fi
 
 if [ -n "$gui" ]; then
