@@ -136,8 +136,8 @@ void BM_InverseHex_m8(benchmark::State& state) {
 }
 BENCHMARK(BM_InverseHex_m8);
 
-// The same search with one Multiply per pair, for comparison: what the inverse table would
-// cost without the product rows.
+// The literal search, one shift-and-reduce Multiply per pair, for comparison: what the inverse
+// table would cost without the log tables.
 void BM_InverseSearchOneProductPerPair_m8(benchmark::State& state) {
   const rsmath::GaloisField field{8, 255, 285, 50, 0};
   for (auto _ : state) {

@@ -50,4 +50,17 @@ int LogTables::Pow(int x, int64_t e) const {
   return Power(static_cast<int64_t>(indexOf_[x]) * Reduce(e));
 }
 
+int FieldProduct::Inverses(int a, std::array<int32_t, 256>& found) const {
+  if (tables_ != nullptr) {
+    const int x = a & tables_->Order();
+    if (x == 0) return 0;
+    found[0] = tables_->Inverse(x);
+    return 1;
+  }
+  int count = 0;
+  for (int b = 1; b < ElementCount(field_.m); ++b)
+    if (field_.Multiply(a, b) == 1) found[static_cast<std::size_t>(count++)] = b;
+  return count;
+}
+
 }  // namespace rsmath

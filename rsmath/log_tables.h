@@ -24,6 +24,11 @@ class LogTables {
   int Power(int64_t e) const { return alphaTo_[Reduce(e)]; }
   // log_a(x) for x != 0.
   int Log(int x) const { return indexOf_[x]; }
+  // log_a(x), and for x = 0 a value that Antilog maps to 0 whatever logarithm is added to it.
+  int LogOrZero(int x) const { return x == 0 ? 2 * order_ : indexOf_[x]; }
+  // a^i for a sum i of two logarithms, at most one of them LogOrZero(0): products as one
+  // addition and one lookup where one factor is used many times.
+  int Antilog(int i) const { return alphaTo_[i]; }
   // a * b for field elements.
   int Times(int a, int b) const {
     if (a == 0 || b == 0) return 0;
@@ -41,8 +46,9 @@ class LogTables {
   int Reduce(int64_t e) const { return static_cast<int>(((e % order_) + order_) % order_); }
 
   int order_ = 0;
-  // Twice around the cycle, so that the sum of two logarithms needs no reduction.
-  std::array<uint8_t, 2 * 255 + 1> alphaTo_{};
+  // Twice around the cycle, so that the sum of two logarithms needs no reduction, then zeros
+  // for a sum with LogOrZero(0).
+  std::array<uint8_t, 3 * 255> alphaTo_{};
   std::array<uint8_t, 256> indexOf_{};
 };
 
@@ -60,6 +66,11 @@ class FieldProduct {
     if (tables_ != nullptr && tables_->IsElement(b)) return tables_->Times(a & tables_->Order(), b);
     return field_.Multiply(a, b);
   }
+
+  // Every b in 1 .. 2^m - 1 with Multiply(a, b) = 1, ascending, into found; returns their
+  // number. One lookup in a field; without tables every b is tried, as there may be none or
+  // several.
+  int Inverses(int a, std::array<int32_t, 256>& found) const;
 
  private:
   GaloisField field_;

@@ -115,8 +115,9 @@ std::vector<int32_t> EncodeWord(const GaloisField& field, const std::vector<int3
   std::vector<int32_t> roots(r);
   for (std::size_t j = 0; j < r; ++j) roots[j] = gf.Power(int64_t{field.genstart} + int64_t(j));
   std::vector<int32_t> g(r + 1);
+  g[0] = 1;
   const FieldProduct times(field);
-  MultiplyOutRoots(times, roots, g);
+  MultiplyByRoots(times, roots, g, 0);
   std::vector<int32_t> word(static_cast<std::size_t>(field.n));
   DivideByGenerator(times, message, g, std::span<int32_t>(word.data(), r));
   std::copy(message.begin(), message.end(), word.begin() + static_cast<std::ptrdiff_t>(r));
@@ -128,14 +129,16 @@ DecodeResult DecodeWord(const GaloisField& field, std::vector<int32_t>& word) {
   const std::vector<int32_t> s = Syndromes(gf, field, word);
   if (Degree(s) < 0) return {};
 
-  const std::vector<int32_t> lambda = ErrorLocator(gf, s);
+  std::vector<int32_t> lambda = ErrorLocator(gf, s);
   const int errors = Degree(lambda);
-  const std::vector<int32_t> omega = ErrorEvaluator(gf, s, lambda);
+  std::vector<int32_t> omega = ErrorEvaluator(gf, s, lambda);
   const DecodeResult failure{true, 0};
   // deg Omega < deg Lambda holds exactly when Lambda's degree is the length Berlekamp-Massey
   // found; otherwise (Lambda = 1 with non-zero syndromes, or a top coefficient cancelled) no
   // pattern of deg Lambda errors has these syndromes, whatever roots Lambda has.
   if (errors > field.check / 2 || Degree(omega) >= errors) return failure;
+  lambda.resize(static_cast<std::size_t>(errors) + 1);  // the zero top coefficients cost time
+  omega.resize(static_cast<std::size_t>(errors));
 
   // Chien search over the code's positions: an error at i is a root a^(-i) of Lambda.
   std::vector<int> positions;

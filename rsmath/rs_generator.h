@@ -10,10 +10,12 @@
 
 namespace rsmath {
 
-// g(x) = (x + roots[0]) ... (x + roots[r-1]) with r = roots.size(), highest degree first:
-// g[i] is the coefficient of x^(r-i). g needs r + 1 entries; the rest of it is left alone.
-void MultiplyOutRoots(const FieldProduct& times, std::span<const int32_t> roots,
-                      std::span<int32_t> g);
+// g(x) times (x + roots[0]) ... (x + roots[t-1]), t = roots.size(), in place. g holds a
+// polynomial of the given degree, highest degree first (g[i] the coefficient of x^(degree-i)),
+// and needs degree + t + 1 entries. From g = 1 (degree 0) this multiplies out the generator
+// polynomial of the roots.
+void MultiplyByRoots(const FieldProduct& times, std::span<const int32_t> roots,
+                     std::span<int32_t> g, std::size_t degree);
 
 // The remainder of message(x) * x^r divided by g(x) (g highest degree first, g[0] = 1, r + 1
 // entries) into reg, reg[j] the coefficient of x^j, r = reg.size(); message[c] is the

@@ -4,12 +4,13 @@
 #include <bit>
 
 #include "platform/text_format.h"
-#include "rsmath/append_format.h"
 #include "rsmath/generated_file.h"
 #include "rsmath/memory_table_names.h"
 #include "rsmath/memory_tables.h"
 
 namespace rsmath {
+
+using platform::AppendFormat;
 
 namespace {
 

@@ -49,6 +49,15 @@ module rs_encoder #(
 
   wire in_message = start || count < K;
 
+  function integer ones;
+    input [M-1:0] v;
+    integer i;
+    begin
+      ones = 0;
+      for (i = 0; i < M; i = i + 1) ones = ones + {31'd0, v[i]};
+    end
+  endfunction
+
   // One division step, cells 0 .. R-1; with no feedback the remainder just shifts out,
   // upwards, so after the R check symbols the cells are empty again for the next codeword.
   wire [R*M-1:0] rem_next;
@@ -65,7 +74,14 @@ module rs_encoder #(
       end
       for (b = 0; b < M; b = b + 1) begin : bits
         localparam [M-1:0] MASK = gf_mul_mask(G, b);
-        assign product[b] = ^(feedback & MASK);
+        // A bit that takes all but at most two feedback bits is the parity of all of them,
+        // one term shared by every such bit, plus those few: fewer terms, and with the
+        // cell's own bit it still fits a 6-input LUT.
+        if (ones(MASK) >= M - 2 && 2 * ones(MASK) > M + 1) begin : wide
+          assign product[b] = (^feedback) ^ (^(feedback & ~MASK));
+        end else begin : narrow
+          assign product[b] = ^(feedback & MASK);
+        end
       end
       assign rem_next[j*M +: M] = below ^ product;
     end

@@ -60,7 +60,10 @@ TEST(RsDecoder, EncodesAsTheSharedTablesAndDecodesUpToHalfTheCheckSymbols) {
         << code.m << " " << code.irrpol << " " << code.check << " " << code.genstart;
     std::vector<int> positions(static_cast<std::size_t>(code.n));
     std::iota(positions.begin(), positions.end(), 0);
-    for (int errors = 0; errors <= std::min(code.n, t + 3); ++errors) {
+    // 0 .. t errors in about six steps, t itself, then up to three more than t.
+    const int step = std::max(1, t / 6);
+    for (int errors = 0; errors <= std::min(code.n, t + 3);
+         errors = errors < t ? std::min(t, errors + step) : errors + 1) {
       std::shuffle(positions.begin(), positions.end(), random);
       std::vector<int32_t> word = codeword;
       for (int e = 0; e < errors; ++e) word[positions[e]] ^= 1 + random() % (q - 1);
