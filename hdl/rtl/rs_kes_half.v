@@ -1,3 +1,4 @@
+// uses: rs_kes_half_mul.v
 // Key-equation solver of the "Half - Smaller" decoder: the inversionless Berlekamp-Massey
 // algorithm folded onto MULS general GF(2^M) multipliers, then Omega(x) = S(x) Lambda(x) mod x^t.
 //
@@ -40,8 +41,6 @@ module rs_kes_half #(
   output [(R/2+1)*M-1:0] lambda,
   output [(R/2)*M-1:0] omega
 );
-
-`include "rs_kes_half_functions.vh"
 
   localparam integer T = R / 2;
   localparam FAST = (MULS > 1) ? 1 : 0;
@@ -99,17 +98,20 @@ module rs_kes_half #(
   generate
     if (FAST) begin : g_three
       wire [M-1:0] lam_t = lam_q[T*M+:M];  // Lambda_(k-1): the coefficient just rotated
-      wire [M-1:0] p1 = kh_mul(gam_q, lam_h);
-      wire [M-1:0] p2 = kh_mul(del_q, iter ? c_h : (i_q == {IW{1'b0}}) ? {M{1'b0}} : lam_t);
-      wire [M-1:0] s12 = p1 ^ p2;
-      assign lam_new = s12;
-      assign dpart = kh_mul(s12, port);
-      assign t_new = dly_q ^ s12;
+      wire [M-1:0] p1;
+      wire [M-1:0] p2;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_gam (.a(gam_q), .b(lam_h), .y(p1));
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_del (
+          .a(del_q), .b(iter ? c_h : (i_q == {IW{1'b0}}) ? {M{1'b0}} : lam_t), .y(p2));
+      assign lam_new = p1 ^ p2;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_syn (.a(lam_new), .b(port), .y(dpart));
+      assign t_new = dly_q ^ lam_new;
     end else begin : g_one
       wire first = om | (sub_q == 2'd0);
       wire [M-1:0] ma = first ? gam_q : (sub_q == 2'd1) ? del_q : acc_q;
       wire [M-1:0] mb = first ? lam_h : (sub_q == 2'd1) ? c_h : port;
-      wire [M-1:0] p = kh_mul(ma, mb);
+      wire [M-1:0] p;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_mul (.a(ma), .b(mb), .y(p));
       assign lam_new = acc_q;
       assign dpart = p;
       assign t_new = hold_q ^ p;
@@ -133,6 +135,7 @@ module rs_kes_half #(
       del_q <= syn[M-1:0];
       hold_q <= {M{1'b0}};
       dly_q <= {M{1'b0}};
+      dacc_q <= {M{1'b0}};
       k_q <= {KW{1'b0}};
       pc_q <= {PW{1'b0}};
       i_q <= {IW{1'b0}};
@@ -151,7 +154,7 @@ module rs_kes_half #(
         hold_q <= last_i ? {M{1'b0}} : sel ? lam_h : c_h;
         dly_q <= last_i ? {M{1'b0}} : hold_q;
         i_q <= last_i ? {IW{1'b0}} : i_q + {{(IW - 1) {1'b0}}, 1'b1};
-        if (iter) dacc_q <= (i_q == {IW{1'b0}}) ? dpart : dacc_q ^ dpart;
+        if (iter) dacc_q <= last_i ? {M{1'b0}} : dacc_q ^ dpart;
         if (fetch) fa_q <= fa_q - {{(SW - 1) {1'b0}}, 1'b1};
         if (FAST && fetch && !last_i) shad_q <= port;
       end
