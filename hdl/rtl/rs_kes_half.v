@@ -20,11 +20,13 @@
 // The odd R case runs all R iterations, so the extra syndrome is checked as well.
 //
 // Omega by Horner's rule over the syndromes, T <- x^G T + (S_(j+G-1) x^(G-1) + .. + S_j) Lambda
-// (mod x^t), one pass per group of G syndromes, the highest group first.
+// (mod x^t), one pass per group of G syndromes, the highest group first, in the register of C:
+// what C leaves there ends up multiplied by x^(G * passes), a multiple of x^t, so it needs no
+// clearing.
 //
 // MULS = 3: one coefficient a clock (G = 2); MULS = 1: one multiplier time-shared, three clocks
-// a coefficient in the iterations, one in the Omega passes (G = 1). Cycles from the clock that
-// samples start to the clock in which done is 1 (exact, independent of the data):
+// a coefficient in the iterations, one in the Omega passes (G = 1). Cycles from the clock in
+// which start is 1 to the clock in which done is 1 (exact, independent of the data):
 //   MULS = 3: (R + ceil(t/2)) (t + 1) + 1          R = 16: 181
 //   MULS = 1: (3 R + t) (t + 1) + 1                R = 4: 43, R = 32: 1905, R = 50: 4551
 // Three multipliers are chosen for R = 16 only, where the DVB code (204,188) needs codewords
