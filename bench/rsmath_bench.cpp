@@ -5,11 +5,13 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "platform/platform.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/generated_file.h"
 #include "rsmath/memory_tables.h"
+#include "rsmath/rs_decoder.h"
 #include "rsmath/rs_vector_writer.h"
 
 namespace {
@@ -134,8 +136,8 @@ void BM_InverseHex_m8(benchmark::State& state) {
 }
 BENCHMARK(BM_InverseHex_m8);
 
-// The same search with one Multiply per pair, for comparison: what the inverse table would
-// cost without the product rows.
+// The literal search, one shift-and-reduce Multiply per pair, for comparison: what the inverse
+// table would cost without the log tables.
 void BM_InverseSearchOneProductPerPair_m8(benchmark::State& state) {
   const rsmath::GaloisField field{8, 255, 285, 50, 0};
   for (auto _ : state) {
@@ -239,6 +241,23 @@ void BM_WriteFiles_m8_n255_r50(benchmark::State& state) {
   state.counters["bytes"] = static_cast<double>(inverse.size() + evnum.size() + vectors.size());
 }
 BENCHMARK(BM_WriteFiles_m8_n255_r50);
+
+// The software decoder on a word with t = 16 errors, the most it corrects: every step runs at
+// its full length.
+void BM_DecodeWord_m8_n255_r32(benchmark::State& state) {
+  const rsmath::GaloisField field{8, 255, 285, 32, 0};
+  std::vector<int32_t> message(223);
+  for (int c = 0; c < 223; ++c) message[c] = (c * 37 + 11) % 256;
+  std::vector<int32_t> received = rsmath::EncodeWord(field, message);
+  for (int e = 0; e < 16; ++e) received[(e * 97 + 5) % 255] ^= e + 1;
+  for (auto _ : state) {
+    std::vector<int32_t> word = received;
+    const rsmath::DecodeResult result = rsmath::DecodeWord(field, word);
+    if (result.failed || result.corrected != 16) state.SkipWithError("not decoded");
+    benchmark::DoNotOptimize(word.data());
+  }
+}
+BENCHMARK(BM_DecodeWord_m8_n255_r32);
 
 void BM_Multiply_m8(benchmark::State& state) {
   const rsmath::GaloisField field{8, 255, 285, 50, 0};

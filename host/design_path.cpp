@@ -32,4 +32,8 @@ std::string HelpFilePathFor(const std::string& executablePath) {
   return parts.directory + parts.baseName + ".hlp";
 }
 
+std::string InstalledHelpFilePathFor(const std::string& executablePath) {
+  return SplitDesignPath(executablePath).directory + "../share/rswizard/rswizard.hlp";
+}
+
 }  // namespace host

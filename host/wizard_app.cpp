@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <initializer_list>
 
 #include "description/description_format.h"
 #include "host/design_path.h"
@@ -145,12 +146,21 @@ void WizardApp::SaveDescription() {
   if (!written) ManagerMessage("Can't write file " + path);
 }
 
+// A copy beside the program wins over the installed one, so that an installation can bring its
+// own; the message names the place beside the program, where a copy is looked for first.
+std::string WizardApp::ExistingHelpFile() const {
+  for (const std::string* path : {&helpFilePath_, &installedHelpFilePath_})
+    if (!path->empty() && platform::Files().Exists(*path)) return *path;
+  return std::string();
+}
+
 void WizardApp::OnHelpCommand() {
-  if (helpFilePath_.empty() || !platform::Files().Exists(helpFilePath_)) {
+  const std::string help = ExistingHelpFile();
+  if (help.empty()) {
     ManagerMessage("Can't find the Tessaron help file " + helpFilePath_);
     return;
   }
-  platform::Ui().ShowHelp(helpFilePath_, platform::Format("%s", title_.c_str()));
+  platform::Ui().ShowHelp(help, platform::Format("%s", title_.c_str()));
 }
 
 bool WizardApp::StartRun(const std::vector<std::string>& words) {
@@ -184,15 +194,21 @@ bool WizardApp::StartRun(const std::vector<std::string>& words) {
     return false;
   }
   newFile_ = options_.newFile;
-  const std::string help = HelpFilePathFor(platform::Process().ExecutablePath());
+  const std::string executable = platform::Process().ExecutablePath();
+  const std::string help = HelpFilePathFor(executable);
   helpFilePath_ = help.size() <= kMaxHelpPathLength ? help : std::string();
+  const std::string installed = InstalledHelpFilePathFor(executable);
+  installedHelpFilePath_ =
+      !executable.empty() && installed.size() <= kMaxHelpPathLength ? installed : std::string();
   return SetUpPages() && pageCount_ > 0;
 }
 
 std::string WizardApp::PageTitle() const {
+  // In 64 bits: the offset may be any int the command line gives, up to INT_MAX.
+  const long long offset = options_.pageOffset;
   return std::string(kManagerCaption) +
-         platform::Format(" - %s [page %d of %d]", ToUpper(title_).c_str(),
-                          options_.pageOffset + currentPage_, options_.pageOffset + pageCount_);
+         platform::Format(" - %s [page %lld of %lld]", ToUpper(title_).c_str(),
+                          offset + currentPage_, offset + pageCount_);
 }
 
 int WizardApp::ButtonStateFor(int index) const {

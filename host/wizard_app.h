@@ -76,6 +76,7 @@ class WizardApp {
   void EndRun();
   std::string PageTitle() const;
   int ButtonStateFor(int index) const;
+  std::string ExistingHelpFile() const;
 
   std::string title_;
   const description::SymbolLineWriter* symbol_;
@@ -91,6 +92,7 @@ class WizardApp {
   std::string designExtension_;
   bool newFile_ = false;
   std::string helpFilePath_;
+  std::string installedHelpFilePath_;
 };
 
 // The application object of this process, or null before one is constructed.

@@ -2,6 +2,7 @@
 
 #include <dlfcn.h>
 
+#include <cstdio>
 #include <cstdlib>
 
 #include "platform/platform.h"
@@ -27,6 +28,12 @@ std::string DirectoryOf(const std::string& path) {
   return path.substr(0, slash);
 }
 
+std::string OneLine(std::string text) {
+  for (char& c : text)
+    if (c == '\n' || c == '\r') c = ' ';
+  return text;
+}
+
 // The module stays mapped for the rest of the process: Qt does not survive being unloaded, and
 // the objects it made may outlive any caller.
 struct LoadedModule {
@@ -38,11 +45,18 @@ LoadedModule& Module() {
   static LoadedModule module = [] {
     LoadedModule loaded;
     const std::vector<std::string> candidates = GuiModuleCandidates(Process().ExecutablePath());
+    const bool overridden = EnvironmentSet("RSWIZARD_GUI_MODULE");
     std::string tried;
     for (const std::string& path : candidates) {
       loaded.handle = ::dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
       if (loaded.handle) return loaded;
       const char* why = ::dlerror();
+      // The user named this file on purpose: say that it was passed over, whatever comes next.
+      if (overridden && &path == &candidates.front())
+        std::fprintf(stderr,
+                     "rswizard: RSWIZARD_GUI_MODULE=%s could not be loaded (%s); trying the "
+                     "default module\n",
+                     path.c_str(), OneLine(why ? why : "no reason given").c_str());
       if (!tried.empty()) tried += "; ";
       tried += why ? why : path;
     }
@@ -98,12 +112,40 @@ std::unique_ptr<UserInterface> LoadGuiUi(int* argc, char** argv, std::string* er
   return ui;
 }
 
-bool RenderDialogPng(const Dialog& dialog, const std::string& path, std::string* error) {
-  auto render = reinterpret_cast<RenderDialogPngFunction>(Symbol(kRenderDialogPngSymbol, error));
+const char* SnapshotFormatFor(std::string_view path) {
+  const std::size_t dot = path.rfind('.');
+  const std::size_t slash = path.rfind('/');
+  if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    return nullptr;
+  std::string extension;
+  for (char c : path.substr(dot + 1))
+    extension += static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
+  if (extension == "png") return "PNG";
+  if (extension == "jpg" || extension == "jpeg") return "JPEG";
+  if (extension == "bmp") return "BMP";
+  return nullptr;
+}
+
+bool RenderDialogImage(const Dialog& dialog, const std::string& path, std::string* error) {
+  const char* format = SnapshotFormatFor(path);
+  if (!format) {
+    if (error) *error = "snapshot writes .png, .jpg, .jpeg or .bmp files, not \"" + path + "\"";
+    return false;
+  }
+  auto render =
+      reinterpret_cast<RenderDialogImageFunction>(Symbol(kRenderDialogImageSymbol, error));
   if (!render) return false;
-  if (render(dialog, path.c_str())) return true;
-  if (error) *error = "Can't write file " + path;
-  return false;
+  switch (render(dialog, path.c_str(), format)) {
+    case kImageWritten:
+      return true;
+    case kImageFormatUnsupported:
+      if (error)
+        *error = std::string("the graphical interface module cannot write ") + format + " files";
+      return false;
+    default:
+      if (error) *error = "Can't write file " + path;
+      return false;
+  }
 }
 
 }  // namespace platform

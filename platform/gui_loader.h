@@ -4,6 +4,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/dialog.h"
@@ -24,8 +25,14 @@ std::vector<std::string> GuiModuleCandidates(const std::string& executablePath);
 // on when the module is missing, broken, or no display can be opened.
 std::unique_ptr<UserInterface> LoadGuiUi(int* argc, char** argv, std::string* error);
 
-// Writes the dialog's client area, as the GUI draws it, to a PNG file. Loads the module on
-// first use; works without a display.
-bool RenderDialogPng(const Dialog& dialog, const std::string& path, std::string* error);
+// The picture format a snapshot file's extension names, in any case: "PNG" for .png, "JPEG"
+// for .jpg and .jpeg, "BMP" for .bmp; nullptr for any other name.
+const char* SnapshotFormatFor(std::string_view path);
+
+// Writes the dialog's client area, as the GUI draws it, to a picture file in the format its
+// extension names. Loads the module on first use; works without a display. False, with a
+// one-sentence reason, for another extension, a format the module's Qt cannot write, or a file
+// that cannot be written.
+bool RenderDialogImage(const Dialog& dialog, const std::string& path, std::string* error);
 
 }  // namespace platform

@@ -48,7 +48,8 @@ struct GaloisField {
   int32_t genstart = 0;
 
   // a * b: shift-and-add of b by the low m bits of a, then reduction by irrpol from bit 2m-2
-  // down to bit m.
+  // down to bit m. The builds below take their products from the log tables instead
+  // (FieldProduct, equal to this for every a and b) where the field has them.
   int Multiply(int a, int b) const;
   // powerTable[i] = a^i for i = 0 .. 2^m - 2.
   void BuildPowerTable() const;
@@ -62,37 +63,5 @@ struct GaloisField {
 
 // rootTable[j] = powerTable[genstart + j] while genstart + j <= 2^m - 2, otherwise 0.
 void BuildRootTable(int genstart, int m);
-
-// row[b] = field.Multiply(a, b) for every b below ElementCount(field.m); the rest of row is 0.
-// Multiply is linear in b over GF(2) for any irrpol (each reduction step is x -> x ^ (bit of x)
-// * shifted irrpol), so a row costs m multiplications and one XOR per entry instead of a
-// multiplication per entry.
-void MultiplyRow(const GaloisField& field, int a, std::array<int32_t, 256>& row);
-
-// column[a] = field.Multiply(a, b) for every a below ElementCount(field.m); the rest is 0.
-// Linear in a for the same reason.
-void MultiplyColumn(const GaloisField& field, int b, std::array<int32_t, 256>& column);
-
-// Finds every b in 1 .. ElementCount(m) - 1 with Multiply(a, b) = 1, exactly as trying each b
-// in turn would. b -> a * b is linear over GF(2), so a b with a * b = 1 solves a system of at
-// most 8 unknowns; when the system has a single solution (always, in a field) it is found by
-// elimination, otherwise every b is tried.
-class InverseSearch {
- public:
-  explicit InverseSearch(const GaloisField& field);
-  // The solutions in ascending order into found; returns their number.
-  int Find(int a, std::array<int32_t, 256>& found) const;
-
- private:
-  GaloisField field_;
-  int count_;
-  int bits_;
-  // timesBit_[t][a] = a * 2^t.
-  std::array<std::array<int32_t, 256>, 8> timesBit_{};
-};
-
-// True when irrpol has degree exactly m: Multiply is then the product of the ring
-// GF(2)[x]/irrpol (associative and commutative), whether or not irrpol is irreducible.
-bool IsRingPolynomial(const GaloisField& field);
 
 }  // namespace rsmath

@@ -2,7 +2,8 @@
 
 #include <array>
 
-#include "rsmath/append_format.h"
+#include "platform/text_format.h"
+#include "rsmath/log_tables.h"
 
 namespace rsmath {
 
@@ -12,30 +13,18 @@ constexpr const char* kStartRecord = ":020000020000fc\n";  // extended segment a
 constexpr const char* kZeroEntry = ":0100000000ff\n";      // address 0 holds 0
 constexpr const char* kEndRecord = ":00000001ff\n";
 
-// k^genstart as the literal sequence value = k, then value = Multiply(value, k) genstart - 1
-// times (none for genstart 0 or 1).
+// Entry k of the evnum table: the literal sequence value = k, then value = Multiply(value, k)
+// genstart - 1 times (none for genstart 0 or 1), which in a field is k^genstart.
 class EvnumPower {
  public:
-  explicit EvnumPower(const GaloisField& field) : field_(field), count_(ElementCount(field.m)) {
-    // In the ring GF(2)[x]/irrpol (m <= 8, so every element indexes the tables) the sequence
-    // is k^genstart, the product of k^(2^j) over the bits j of genstart; squares come from a
-    // table, so an entry costs one product per set bit instead of genstart - 1.
-    squaring_ = field.genstart > 1 && field.m <= 8 && IsRingPolynomial(field);
-    if (squaring_)
-      for (int k = 0; k < count_; ++k) square_[k] = field.Multiply(k, k);
-  }
+  explicit EvnumPower(const GaloisField& field)
+      : field_(field),
+        count_(ElementCount(field.m)),
+        tables_(LogTables::Of(field.m, field.irrpol)) {}
 
   int Of(int k) const {
     if (field_.genstart <= 1) return k;
-    if (squaring_) {
-      int result = -1;
-      int power = k;  // k^(2^j)
-      for (uint32_t e = static_cast<uint32_t>(field_.genstart); e != 0; e >>= 1) {
-        if (e & 1u) result = result < 0 ? power : field_.Multiply(result, power);
-        if (e > 1) power = square_[power];
-      }
-      return result;
-    }
+    if (tables_ != nullptr) return tables_->Pow(k, field_.genstart);
     if (field_.m >= 1 && field_.m <= 8) return Repeated(k);
     int value = k;
     for (int32_t i = 1; i < field_.genstart; ++i) value = field_.Multiply(value, k);
@@ -43,9 +32,8 @@ class EvnumPower {
   }
 
  private:
-  // The literal sequence when the product is no ring product. Multiply reads only the low m
-  // bits of value, so once those repeat the sequence repeats, and a large genstart costs at
-  // most 2^m products.
+  // The literal sequence when there is no field. Multiply reads only the low m bits of value,
+  // so once those repeat the sequence repeats, and a large genstart costs at most 2^m products.
   int Repeated(int k) const {
     const uint32_t mask = static_cast<uint32_t>(count_ - 1);
     const uint32_t steps = static_cast<uint32_t>(field_.genstart) - 1;
@@ -68,15 +56,14 @@ class EvnumPower {
 
   GaloisField field_;
   int count_;
-  bool squaring_ = false;
-  std::array<int32_t, 256> square_{};
+  const LogTables* tables_;
 };
 
 void AppendDataRecord(std::string& out, int address, int value) {
   const unsigned addressByte = static_cast<unsigned>(address);
   const unsigned valueByte = static_cast<unsigned>(value);
   const unsigned checksum = (0x100u - ((1u + addressByte + valueByte) % 256u)) % 256u;
-  AppendFormat(out, ":0100%02x00%02x%02x", addressByte, valueByte, checksum);
+  platform::AppendFormat(out, ":0100%02x00%02x%02x", addressByte, valueByte, checksum);
 }
 
 }  // namespace
@@ -92,11 +79,11 @@ void WriteInverseHex(const GaloisField& field, std::string& out) {
   out += kZeroEntry;
   const int count = ElementCount(field.m);
   // Exhaustive in effect: every b that gives a * b = 1 gets the next address.
-  const InverseSearch search(field);
+  const FieldProduct times(field);
   std::array<int32_t, 256> found{};
   int address = 1;
   for (int a = 1; a < count; ++a) {
-    const int matches = search.Find(a, found);
+    const int matches = times.Inverses(a, found);
     for (int i = 0; i < matches; ++i) {
       AppendDataRecord(out, address, found[i]);
       out += '\n';

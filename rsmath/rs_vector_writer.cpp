@@ -4,11 +4,13 @@
 #include <bit>
 
 #include "platform/text_format.h"
-#include "rsmath/append_format.h"
 #include "rsmath/generated_file.h"
+#include "rsmath/memory_table_names.h"
 #include "rsmath/memory_tables.h"
 
 namespace rsmath {
+
+using platform::AppendFormat;
 
 namespace {
 
@@ -55,11 +57,11 @@ GaloisField RsVectorWriter::Field() const {
 }
 
 std::string RsVectorWriter::InversePath() const {
-  return platform::Format("%sinv_%d_%d.hex", designDirectory.c_str(), m, irrpol);
+  return designDirectory + InverseTableName(m, irrpol);
 }
 
 std::string RsVectorWriter::EvnumPath() const {
-  return platform::Format("%sevnum_%d_%d_%d.hex", designDirectory.c_str(), m, irrpol, genstart);
+  return designDirectory + EvnumTableName(m, irrpol, genstart);
 }
 
 std::string RsVectorWriter::VectorPath() const {

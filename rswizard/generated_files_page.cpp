@@ -1,6 +1,7 @@
 #include "rswizard/generated_files_page.h"
 
 #include "host/process_state.h"
+#include "rsmath/memory_table_names.h"
 
 namespace rswizard {
 
@@ -48,13 +49,11 @@ std::string VectorFileName(const std::string& directory, const std::string& base
 }
 
 std::string InverseTableFileName(const std::string& directory, const RsSettings& settings) {
-  return directory + "inv_" + std::to_string(settings.m) + "_" + std::to_string(settings.irrpol) +
-         ".hex";
+  return directory + rsmath::InverseTableName(settings.m, settings.irrpol);
 }
 
 std::string EvnumTableFileName(const std::string& directory, const RsSettings& settings) {
-  return directory + "evnum_" + std::to_string(settings.m) + "_" + std::to_string(settings.irrpol) +
-         "_" + std::to_string(settings.genstart) + ".hex";
+  return directory + rsmath::EvnumTableName(settings.m, settings.irrpol, settings.genstart);
 }
 
 GeneratedFilesPage::GeneratedFilesPage(description::WizardDescription& description,

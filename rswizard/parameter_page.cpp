@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <span>
 
-#include "rsmath/galois_field.h"
 #include "rswizard/page_text.h"
 #include "rswizard/primitive_polynomials.h"
 #include "rswizard/rs_settings.h"
@@ -14,54 +13,57 @@ namespace rswizard {
 using platform::ControlKind;
 using platform::MakeControl;
 
+// A field's accepted range, worked out from the other fields; a value below it is reset to
+// belowTo, one above it to hi, a text that is no integer to lo.
+struct ParameterPage::FieldRange {
+  int lo;
+  int hi;
+  int belowTo;
+};
+
+// A numeric field's rule: its range, the message for each way of leaving it wrong (each told
+// the value the field is reset to), and what the accepted or reset value then changes.
+struct ParameterPage::FieldRule {
+  int field;
+  FieldRange (*range)(const FieldValues& others);
+  PageMessage (*notInteger)(int resetTo);
+  PageMessage (*tooSmall)(int resetTo);
+  PageMessage (*tooBig)(int resetTo);
+  // The field already shows the reset value behind the message box.
+  bool tooBigResetFirst;
+  // A pick is clamped too (without a message): its list may have become stale.
+  bool clampsPicks;
+  void (ParameterPage::*apply)(int v, const FieldValues& others);
+};
+
 namespace {
 
-// 2^mm - 1, the largest codeword. The bits-per-symbol field is tested whenever it is left, but
-// the lists must stay small even if some path reached here with a wilder text: beyond 8 bits
-// the tables of the field arithmetic end, so the lists end there too.
-long long FieldMax(int mm) {
-  return rsmath::Pow2(std::min(mm, kMaxBitsPerSymbol)) - 1;
-}
-
-// lo of the symbols-per-codeword range: more symbols than check symbols, and at least 5.
-long long CodewordMin(int r) {
-  return std::max<long long>(kMinCodewordLength, 1LL + r);
-}
-// hi of the check-symbols range.
-long long CheckMax(int nn) {
-  return std::min<long long>(nn - 1LL, kMaxCheckSymbols);
-}
-// hi of the first-root range: the r roots a^genstart .. a^(genstart + r - 1) within the field.
-long long RootMax(int r, int mm) {
-  return FieldMax(mm) - r;
-}
-
-platform::TemplateControl Label(const char* text, int y) {
-  return MakeControl(ControlKind::Label, platform::kNoId, text, 15, y + 2, 150, 8);
-}
-
-platform::TemplateControl Field(int id, const char* label, int y) {
-  platform::TemplateControl field = MakeControl(ControlKind::Field, id, "", 170, y, 40, 12);
-  field.label = label;
-  return field;
-}
+// The five fields top to bottom, each with its label on the same row.
+struct FieldRow {
+  int id;
+  const char* label;
+  int y;
+};
+constexpr FieldRow kFieldRows[] = {
+    {kBitsPerSymbolField, "Number of bits per symbol", 10},
+    {kCodewordLengthField, "Number of symbols per codeword", 25},
+    {kCheckSymbolsField, "Number of check symbols per codeword", 40},
+    {kFieldPolynomialField, "Field polynomial", 55},
+    {kFirstRootField, "First root of polynomial generator", 70},
+};
 
 platform::DialogTemplate BuildParameterTemplate() {
   platform::DialogTemplate t;
   t.number = kParameterTemplate;
   t.width = 234;
   t.height = 135;
-  t.controls.push_back(Label("Number of bits per symbol", 10));
-  t.controls.push_back(Field(kBitsPerSymbolField, "Number of bits per symbol", 10));
-  t.controls.back().items = {"4", "5", "6", "7", "8"};
-  t.controls.push_back(Label("Number of symbols per codeword", 25));
-  t.controls.push_back(Field(kCodewordLengthField, "Number of symbols per codeword", 25));
-  t.controls.push_back(Label("Number of check symbols per codeword", 40));
-  t.controls.push_back(Field(kCheckSymbolsField, "Number of check symbols per codeword", 40));
-  t.controls.push_back(Label("Field polynomial", 55));
-  t.controls.push_back(Field(kFieldPolynomialField, "Field polynomial", 55));
-  t.controls.push_back(Label("First root of polynomial generator", 70));
-  t.controls.push_back(Field(kFirstRootField, "First root of polynomial generator", 70));
+  for (const FieldRow& row : kFieldRows) {
+    t.controls.push_back(
+        MakeControl(ControlKind::Label, platform::kNoId, row.label, 15, row.y + 2, 150, 8));
+    t.controls.push_back(MakeControl(ControlKind::Field, row.id, "", 170, row.y, 40, 12));
+    t.controls.back().label = row.label;
+  }
+  t.controls[1].items = {"4", "5", "6", "7", "8"};
   t.controls.push_back(
       MakeControl(ControlKind::GroupBox, kPresetGroup, "Preseted values", 15, 90, 195, 30));
   t.controls.push_back(
@@ -84,11 +86,84 @@ int ParameterPage::FieldValue(int id) const {
   return TextValue(Window()->Text(id));
 }
 
-void ParameterPage::Show(const PageMessage& message) const {
-  ShowMessage(message.text, message.caption);
+int ParameterPage::Validate(const FieldRule& rule, const FieldValues& others,
+                            const std::string& text, bool report) {
+  const FieldRange range = rule.range(others);
+  PageMessage (*message)(int) = nullptr;
+  bool resetFirst = false;
+  int v = TextValue(text);
+  if (!IsIntegerText(text)) {
+    v = range.lo;
+    message = rule.notInteger;
+  } else if (v < range.lo) {
+    v = range.belowTo;
+    message = rule.tooSmall;
+  } else if (v > range.hi) {
+    v = range.hi;
+    message = rule.tooBig;
+    resetFirst = rule.tooBigResetFirst;
+  } else {
+    return v;
+  }
+  if (resetFirst) Window()->SetText(rule.field, DecimalText(v));
+  if (report) Show(message(v));
+  if (!resetFirst) Window()->SetText(rule.field, DecimalText(v));
+  return v;
+}
+
+ParameterPage::FieldValues ParameterPage::OtherValues() const {
+  return {FieldValue(kBitsPerSymbolField), FieldValue(kCodewordLengthField),
+          FieldValue(kCheckSymbolsField)};
+}
+
+const ParameterPage::FieldRule* ParameterPage::RuleOf(int id) {
+  // The field polynomial has a row, not a range: it has a rule of its own below.
+  static constexpr FieldRule kRules[] = {
+      {kBitsPerSymbolField,
+       [](const FieldValues&) -> FieldRange {
+         return {kMinBitsPerSymbol, kMaxBitsPerSymbol, kMinBitsPerSymbol};
+       },
+       BitsNotIntegerMessage, BitsTooSmallMessage, BitsTooBigMessage, true, false,
+       &ParameterPage::ApplyBitsPerSymbol},
+      // Too short a codeword is reset to the smallest of all, not to lo: the check list then
+      // follows n = 5 and takes r to 4, as the message says.
+      {kCodewordLengthField,
+       [](const FieldValues& f) -> FieldRange {
+         return {SaturatedInt(CodewordMin(f.check)), SaturatedInt(FieldMax(f.m)),
+                 kMinCodewordLength};
+       },
+       CodewordNotIntegerMessage, CodewordTooSmallMessage, CodewordTooBigMessage, false, true,
+       &ParameterPage::ApplyCodewordLength},
+      {kCheckSymbolsField,
+       [](const FieldValues& f) -> FieldRange {
+         return {kMinCheckSymbols, SaturatedInt(CheckMax(f.n)), kMinCheckSymbols};
+       },
+       [](int) { return CheckNotIntegerMessage(); }, [](int) { return CheckTooSmallMessage(); },
+       CheckTooBigMessage, false, false, &ParameterPage::ApplyCheckSymbols},
+      {kFirstRootField,
+       [](const FieldValues& f) -> FieldRange {
+         return {0, SaturatedInt(RootMax(f.check, f.m)), 0};
+       },
+       RootNotIntegerMessage, RootTooSmallMessage, RootTooBigMessage, false, true,
+       &ParameterPage::ApplyFirstRoot},
+  };
+  for (const FieldRule& rule : kRules)
+    if (rule.field == id) return &rule;
+  return nullptr;
 }
 
 // ---- Refills ----
+
+int ParameterPage::Refill(int id, long long lo, long long hi, long long listEnd, int resetTo,
+                          bool rewriteKept) {
+  platform::Dialog* d = Window();
+  const int cur = FieldValue(id);
+  d->ClearItems(id);
+  for (long long v = lo; v <= listEnd; ++v) d->AddItem(id, DecimalText(v));
+  const bool kept = cur >= lo && cur <= hi;
+  if (!kept || rewriteKept) d->SetText(id, DecimalText(kept ? cur : resetTo));
+  return kept ? cur : resetTo;
+}
 
 void ParameterPage::FillFieldPolynomials(int mm) {
   platform::Dialog* d = Window();
@@ -108,56 +183,27 @@ void ParameterPage::FillFieldPolynomials(int mm) {
 }
 
 void ParameterPage::FillCodewordLengths(int r, int mm) {
-  platform::Dialog* d = Window();
-  if (!d) return;
-  const int cur = FieldValue(kCodewordLengthField);
+  if (!Window()) return;
   const long long lo = CodewordMin(r);
   const long long hi = FieldMax(mm);
-  d->ClearItems(kCodewordLengthField);
-  for (long long v = lo; v <= hi; ++v) d->AddItem(kCodewordLengthField, DecimalText(v));
-  if (cur >= lo && cur <= hi) {
-    Settings().n = cur;
-    d->SetText(kCodewordLengthField, DecimalText(cur));
-  } else if (r < hi) {
-    Settings().n = SaturatedInt(lo);
-    d->SetText(kCodewordLengthField, DecimalText(lo));
-  } else {
-    Settings().n = kMinCodewordLength;
-    d->SetText(kCodewordLengthField, DecimalText(kMinCodewordLength));
-  }
+  // With no codeword left above r, the smallest codeword of all.
+  const int resetTo = r < hi ? SaturatedInt(lo) : kMinCodewordLength;
+  // A kept value is shown as the list writes it.
+  Settings().n = Refill(kCodewordLengthField, lo, hi, hi, resetTo, true);
 }
 
 void ParameterPage::FillCheckSymbols(int nn) {
-  platform::Dialog* d = Window();
-  if (!d) return;
-  const int cur = FieldValue(kCheckSymbolsField);
+  if (!Window()) return;
   const long long hi = CheckMax(nn);
-  d->ClearItems(kCheckSymbolsField);
-  for (long long v = kMinCheckSymbols; v <= hi; ++v) d->AddItem(kCheckSymbolsField, DecimalText(v));
-  if (cur >= kMinCheckSymbols && cur <= hi) {
-    Settings().check = cur;
-  } else {
-    Settings().check = kMinCheckSymbols;
-    d->SetText(kCheckSymbolsField, DecimalText(kMinCheckSymbols));
-  }
+  Settings().check = Refill(kCheckSymbolsField, kMinCheckSymbols, hi, hi, kMinCheckSymbols);
 }
 
 void ParameterPage::FillFirstRoots(int r, int mm) {
-  platform::Dialog* d = Window();
-  if (!d) return;
-  const int cur = FieldValue(kFirstRootField);
+  if (!Window()) return;
   const long long hi = RootMax(r, mm);
-  d->ClearItems(kFirstRootField);
   // A root is a field exponent: a check count below 0 (never kept by the check field) must not
   // stretch the list past the field.
-  const long long listEnd = std::min(hi, FieldMax(mm));
-  for (long long v = 0; v <= listEnd; ++v) d->AddItem(kFirstRootField, DecimalText(v));
-  if (cur >= 0 && cur <= hi) {
-    Settings().genstart = cur;
-  } else {
-    Settings().genstart = 0;
-    d->SetText(kFirstRootField, "0");
-  }
+  Settings().genstart = Refill(kFirstRootField, 0, hi, std::min(hi, FieldMax(mm)), 0);
 }
 
 void ParameterPage::ApplyPreset(int m, int n, int r, int p, int g) {
@@ -180,21 +226,10 @@ void ParameterPage::ApplyPreset(int m, int n, int r, int p, int g) {
 
 void ParameterPage::OnInitDialog(platform::Dialog& dialog) {
   RsPage::OnInitDialog(dialog);
-  const RsSettings& s = Settings();
-  // The refills below may change settings; each works on the values the page was shown with.
-  const int mi = s.m;
-  const int ni = s.n;
-  const int ri = s.check;
-  dialog.SetText(kBitsPerSymbolField, DecimalText(s.m));
-  dialog.SetText(kCodewordLengthField, DecimalText(s.n));
-  dialog.SetText(kCheckSymbolsField, DecimalText(s.check));
-  dialog.SetText(kFirstRootField, DecimalText(s.genstart));
-  dialog.SetText(kFieldPolynomialField, DecimalText(s.irrpol));
-  FillFieldPolynomials(mi);
-  FillCodewordLengths(ri, mi);
-  FillCheckSymbols(ni);
-  FillFirstRoots(ri, mi);
-  RefreshPreview();
+  // Showing the page is presetting it to the settings: the refills then work on a copy of the
+  // values the page was shown with, even where one of them has just changed a setting.
+  const RsSettings s = Settings();
+  ApplyPreset(s.m, s.n, s.check, s.irrpol, s.genstart);
 }
 
 void ParameterPage::OnClicked(platform::Dialog& dialog, int id) {
@@ -207,87 +242,33 @@ void ParameterPage::OnClicked(platform::Dialog& dialog, int id) {
 
 void ParameterPage::OnFieldLeave(platform::Dialog&, int id) {
   if (!Window()) return;
-  switch (id) {
-    case kBitsPerSymbolField:
-      LeaveBitsPerSymbol();
-      break;
-    case kFieldPolynomialField:
-      LeaveFieldPolynomial();
-      break;
-    case kCodewordLengthField:
-      LeaveCodewordLength();
-      break;
-    case kCheckSymbolsField:
-      LeaveCheckSymbols();
-      break;
-    case kFirstRootField:
-      LeaveFirstRoot();
-      break;
-    default:
-      return;
+  if (id == kFieldPolynomialField) {
+    LeaveFieldPolynomial();
+  } else if (const FieldRule* rule = RuleOf(id)) {
+    const FieldValues others = OtherValues();
+    (this->*rule->apply)(Validate(*rule, others, Window()->Text(id), true), others);
+  } else {
+    return;
   }
   RefreshPreview();
 }
 
 void ParameterPage::OnFieldPick(platform::Dialog&, int id) {
-  platform::Dialog* d = Window();
-  if (!d) return;
-  const platform::Control* field = d->Find(id);
+  if (!Window()) return;
+  const platform::Control* field = Window()->Find(id);
   if (!field || field->selection < 0 || field->selection >= static_cast<int>(field->items.size()))
     return;
   const std::string item = field->items[static_cast<std::size_t>(field->selection)];
-  switch (id) {
-    case kBitsPerSymbolField:
-      PickBitsPerSymbol(TextValue(item));
-      break;
-    case kFieldPolynomialField:
-      Settings().irrpol = TextValue(item);
-      break;
-    case kCodewordLengthField:
-      PickCodewordLength(item);
-      break;
-    case kCheckSymbolsField:
-      PickCheckSymbols(TextValue(item));
-      break;
-    case kFirstRootField:
-      PickFirstRoot(item);
-      break;
-    default:
-      return;
+  if (id == kFieldPolynomialField) {
+    Settings().irrpol = TextValue(item);
+  } else if (const FieldRule* rule = RuleOf(id)) {
+    const FieldValues others = OtherValues();
+    const int v = rule->clampsPicks ? Validate(*rule, others, item, false) : TextValue(item);
+    (this->*rule->apply)(v, others);
+  } else {
+    return;
   }
   RefreshPreview();
-}
-
-void ParameterPage::ChangeBitsPerSymbol(int v, int rc) {
-  Settings().m = v;
-  FillFieldPolynomials(v);
-  // The first roots are listed with the check count read before the check list is refilled
-  // below; the list may thus be stale until r or m changes again.
-  FillFirstRoots(rc, v);
-  FillCodewordLengths(rc, v);
-  FillCheckSymbols(FieldValue(kCodewordLengthField));
-}
-
-void ParameterPage::LeaveBitsPerSymbol() {
-  platform::Dialog* d = Window();
-  const int rc = FieldValue(kCheckSymbolsField);
-  const std::string text = d->Text(kBitsPerSymbolField);
-  int v = TextValue(text);
-  if (!IsIntegerText(text)) {
-    v = kMinBitsPerSymbol;
-    Show(BitsNotIntegerMessage(v));
-    d->SetText(kBitsPerSymbolField, DecimalText(v));
-  } else if (v < kMinBitsPerSymbol) {
-    v = kMinBitsPerSymbol;
-    Show(BitsTooSmallMessage(v));
-    d->SetText(kBitsPerSymbolField, DecimalText(v));
-  } else if (v > kMaxBitsPerSymbol) {
-    // Here alone the field is reset before the message: the box already shows 8 behind it.
-    v = kMaxBitsPerSymbol;
-    d->SetText(kBitsPerSymbolField, DecimalText(v));
-    Show(BitsTooBigMessage(v));
-  }
-  ChangeBitsPerSymbol(v, rc);
 }
 
 void ParameterPage::LeaveFieldPolynomial() {
@@ -305,129 +286,34 @@ void ParameterPage::LeaveFieldPolynomial() {
   Show(PolynomialIllegalMessage(first));
 }
 
-void ParameterPage::LeaveCodewordLength() {
-  platform::Dialog* d = Window();
-  const int rc = FieldValue(kCheckSymbolsField);
-  const int mm = FieldValue(kBitsPerSymbolField);
-  const int lo = SaturatedInt(CodewordMin(rc));
-  const int hi = SaturatedInt(FieldMax(mm));
-  const std::string text = d->Text(kCodewordLengthField);
-  int v = TextValue(text);
-  if (!IsIntegerText(text)) {
-    v = lo;
-    Show(CodewordNotIntegerMessage(v));
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  } else if (v < lo) {
-    // Reset to the smallest codeword of all, not to lo: the check list then follows n = 5 and
-    // takes r to 4, as the message says.
-    v = kMinCodewordLength;
-    Show(CodewordTooSmallMessage(v));
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  } else if (v > hi) {
-    v = hi;
-    Show(CodewordTooBigMessage(v));
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  }
+void ParameterPage::Show(const PageMessage& message) const {
+  ShowMessage(message.text, message.caption);
+}
+
+// ---- What a value changes ----
+
+void ParameterPage::ApplyBitsPerSymbol(int v, const FieldValues& others) {
+  Settings().m = v;
+  FillFieldPolynomials(v);
+  // The first roots are listed with the check count read before the check list is refilled
+  // below; the list may thus be stale until r or m changes again.
+  FillFirstRoots(others.check, v);
+  FillCodewordLengths(others.check, v);
+  FillCheckSymbols(FieldValue(kCodewordLengthField));
+}
+
+void ParameterPage::ApplyCodewordLength(int v, const FieldValues&) {
   FillCheckSymbols(v);
   Settings().n = v;
 }
 
-void ParameterPage::LeaveCheckSymbols() {
-  platform::Dialog* d = Window();
-  const int mm = FieldValue(kBitsPerSymbolField);
-  const int nn = FieldValue(kCodewordLengthField);
-  const int hi = SaturatedInt(CheckMax(nn));
-  const std::string text = d->Text(kCheckSymbolsField);
-  int v = TextValue(text);
-  if (!IsIntegerText(text)) {
-    v = kMinCheckSymbols;
-    Show(CheckNotIntegerMessage());
-    d->SetText(kCheckSymbolsField, DecimalText(v));
-  } else if (v < kMinCheckSymbols) {
-    v = kMinCheckSymbols;
-    Show(CheckTooSmallMessage());
-    d->SetText(kCheckSymbolsField, DecimalText(v));
-  } else if (v > hi) {
-    v = hi;
-    Show(CheckTooBigMessage(v));
-    d->SetText(kCheckSymbolsField, DecimalText(v));
-  }
-  FillCodewordLengths(v, mm);
-  FillFirstRoots(v, mm);
+void ParameterPage::ApplyCheckSymbols(int v, const FieldValues& others) {
+  FillCodewordLengths(v, others.m);
+  FillFirstRoots(v, others.m);
   Settings().check = v;
 }
 
-void ParameterPage::LeaveFirstRoot() {
-  platform::Dialog* d = Window();
-  const int rc = FieldValue(kCheckSymbolsField);
-  const int mm = FieldValue(kBitsPerSymbolField);
-  const int hi = SaturatedInt(RootMax(rc, mm));
-  const std::string text = d->Text(kFirstRootField);
-  int v = TextValue(text);
-  if (!IsIntegerText(text)) {
-    v = 0;
-    Show(RootNotIntegerMessage(v));
-    d->SetText(kFirstRootField, DecimalText(v));
-  } else if (v < 0) {
-    v = 0;
-    Show(RootTooSmallMessage(v));
-    d->SetText(kFirstRootField, DecimalText(v));
-  } else if (v > hi) {
-    v = hi;
-    Show(RootTooBigMessage(v));
-    d->SetText(kFirstRootField, DecimalText(v));
-  }
-  Settings().genstart = v;
-}
-
-void ParameterPage::PickBitsPerSymbol(int v) {
-  ChangeBitsPerSymbol(v, FieldValue(kCheckSymbolsField));
-}
-
-void ParameterPage::PickCodewordLength(const std::string& item) {
-  platform::Dialog* d = Window();
-  const int rc = FieldValue(kCheckSymbolsField);
-  const int mm = FieldValue(kBitsPerSymbolField);
-  const int lo = SaturatedInt(CodewordMin(rc));
-  const int hi = SaturatedInt(FieldMax(mm));
-  int v = TextValue(item);
-  if (!IsIntegerText(item)) {
-    v = lo;
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  } else if (v < lo) {
-    v = kMinCodewordLength;
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  } else if (v > hi) {
-    v = hi;
-    d->SetText(kCodewordLengthField, DecimalText(v));
-  }
-  FillCheckSymbols(v);
-  Settings().n = v;
-}
-
-void ParameterPage::PickCheckSymbols(int v) {
-  const int mm = FieldValue(kBitsPerSymbolField);
-  FillCodewordLengths(v, mm);
-  FillFirstRoots(v, mm);
-  Settings().check = v;
-}
-
-void ParameterPage::PickFirstRoot(const std::string& item) {
-  platform::Dialog* d = Window();
-  const int rc = FieldValue(kCheckSymbolsField);
-  const int mm = FieldValue(kBitsPerSymbolField);
-  const int hi = SaturatedInt(RootMax(rc, mm));
-  int v = TextValue(item);
-  if (!IsIntegerText(item)) {
-    v = 0;
-    d->SetText(kFirstRootField, "0");
-  } else if (v < 0) {
-    v = 0;
-    d->SetText(kFirstRootField, "0");
-  } else if (v > hi) {
-    v = hi;
-    d->SetText(kFirstRootField, DecimalText(v));
-  }
+void ParameterPage::ApplyFirstRoot(int v, const FieldValues&) {
   Settings().genstart = v;
 }
 

@@ -69,21 +69,36 @@ class ParameterPage : public RsPage {
   void ApplyPreset(int m, int n, int r, int p, int g);
 
  private:
+  // The values of the other fields' texts when an event starts: what a rule reads of them.
+  struct FieldValues {
+    int m;
+    int n;
+    int check;
+  };
+  struct FieldRange;
+  struct FieldRule;
+
+  // The rule of a numeric field (the field polynomial has none: its values are a row, not a
+  // range); null for other ids.
+  static const FieldRule* RuleOf(int id);
+  // The value a rule gives a text: its own when in range, otherwise the reset value, shown in
+  // the field, with the rule's message when `report`.
+  int Validate(const FieldRule& rule, const FieldValues& others, const std::string& text,
+               bool report);
+  FieldValues OtherValues() const;
   int FieldValue(int id) const;
   void Show(const PageMessage& message) const;
-  // The change of m that leaving and picking share.
-  void ChangeBitsPerSymbol(int v, int rc);
-
-  void LeaveBitsPerSymbol();
+  // Lists lo .. listEnd in field `id`; returns the field's value when within lo .. hi (shown
+  // anew when `rewriteKept`), otherwise resetTo, then shown.
+  int Refill(int id, long long lo, long long hi, long long listEnd, int resetTo,
+             bool rewriteKept = false);
   void LeaveFieldPolynomial();
-  void LeaveCodewordLength();
-  void LeaveCheckSymbols();
-  void LeaveFirstRoot();
 
-  void PickBitsPerSymbol(int v);
-  void PickCodewordLength(const std::string& item);
-  void PickCheckSymbols(int v);
-  void PickFirstRoot(const std::string& item);
+  // What an accepted or reset value changes, leaving and picking alike.
+  void ApplyBitsPerSymbol(int v, const FieldValues& others);
+  void ApplyCodewordLength(int v, const FieldValues& others);
+  void ApplyCheckSymbols(int v, const FieldValues& others);
+  void ApplyFirstRoot(int v, const FieldValues& others);
 };
 
 }  // namespace rswizard

@@ -3,6 +3,9 @@
 // lists index fixed tables with these values, so nothing may leave this file out of range.
 #pragma once
 
+#include <algorithm>
+
+#include "rswizard/primitive_polynomials.h"
 #include "rswizard/rs_settings.h"
 
 namespace rswizard {
@@ -16,8 +19,28 @@ inline constexpr int kMinCheckSymbols = 4;
 inline constexpr int kMaxCheckSymbols = 50;
 inline constexpr int kMinCodewordLength = 5;
 
-// 2^m - 1 for m within 4..8.
-int MaxCodewordLength(int m);
+// The bounds that depend on other settings, shared by the parameter page's lists and tests and
+// by the mending of loaded values. They take any int a field's text can hold, so they work in a
+// wider type.
+
+// 2^m - 1, the largest codeword. An m above 8 counts as 8: the field tables end there, so the
+// lists must end there too.
+constexpr long long FieldMax(int m) {
+  return (1LL << std::clamp(m, 0, kMaxBitsPerSymbol)) - 1;
+}
+// The fewest symbols per codeword: more than the check symbols, and at least 5.
+constexpr long long CodewordMin(int check) {
+  return std::max<long long>(kMinCodewordLength, 1LL + check);
+}
+// The most check symbols of a codeword of n symbols.
+constexpr long long CheckMax(int n) {
+  return std::min<long long>(n - 1LL, kMaxCheckSymbols);
+}
+// The largest first root: the check roots a^genstart .. a^(genstart + check - 1) stay within
+// the field.
+constexpr long long RootMax(int check, int m) {
+  return FieldMax(m) - check;
+}
 
 // True when every setting is within the ranges the pages keep: 4 <= m <= 8, irrpol in the row
 // of m, max(5, check + 1) <= n <= 2^m - 1, 4 <= check <= min(50, n - 1),

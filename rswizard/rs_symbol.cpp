@@ -8,7 +8,7 @@
 
 #include "host/process_state.h"
 #include "platform/text_format.h"
-#include "rsmath/rs_vector_writer.h"
+#include "rswizard/rs_ports.h"
 #include "rswizard/rs_wizard_app.h"
 #include "symbol/symbol_colors.h"
 
@@ -57,16 +57,16 @@ class SymbolBuilder {
                                                         platform::kPenSolid));
   }
 
-  void LeftPin(int y, const std::string& label, bool thick, int direction) {
-    model_.AddPin(std::make_unique<symbol::SymbolPin>(0, y, kRsPinLength, 0, label, label,
-                                                      thick ? 1 : 0, direction, kLeftMiddle, 1, 0,
-                                                      0, 0, 0, sizer_));
-  }
-
-  void RightPin(int boxWidth, int y, const std::string& label, bool thick, int direction) {
-    model_.AddPin(std::make_unique<symbol::SymbolPin>(boxWidth, y, -kRsPinLength, 0, label, label,
-                                                      thick ? 1 : 0, direction, kRightMiddle, 1, 0,
-                                                      0, 0, 0, sizer_));
+  // The pin of a port: pointing in from the box's left edge or from its right edge (x = boxWidth).
+  void Pin(const RsPort& port, const RsSettings& settings, int boxWidth) {
+    const int bits = PortBits(port, settings);
+    const bool bus = port.width != PortWidth::Wire;
+    const std::string label = bus ? BusLabel(port.name, bits) : port.name;
+    const bool left = port.side == PinSide::Left;
+    model_.AddPin(std::make_unique<symbol::SymbolPin>(
+        left ? 0 : boxWidth, port.y, left ? kRsPinLength : -kRsPinLength, 0, label, label,
+        bus && bits >= 2 ? 1 : 0, port.output ? symbol::kPinOut : symbol::kPinIn,
+        left ? kLeftMiddle : kRightMiddle, 1, 0, 0, 0, 0, sizer_));
   }
 
  private:
@@ -177,24 +177,8 @@ void BuildRsSymbol(symbol::SymbolModel& model, const RsSettings& settings,
   build.BoxLine(16, 16, inner, 0);
   build.BoxLine(16, 208, inner, 0);
 
-  const bool encoder = settings.Enc_Dec == 1;
-  const int errorWidth = rsmath::numerrWidth(settings.check);
-  build.RightPin(w, 32, rsoutLabel, settings.m >= 2, symbol::kPinOut);
-  build.LeftPin(32, rsinLabel, settings.m >= 2, symbol::kPinIn);
-  build.LeftPin(48, "sysclk", false, symbol::kPinIn);
-  build.LeftPin(64, "reset", false, symbol::kPinIn);
-  if (!encoder) build.RightPin(w, 48, "rdyin", false, symbol::kPinOut);
-  if (encoder) {
-    build.LeftPin(80, "start", false, symbol::kPinIn);
-    build.LeftPin(96, "enable", false, symbol::kPinIn);
-  } else {
-    build.LeftPin(80, "dsin", false, symbol::kPinIn);
-    build.LeftPin(96, "dsout", false, symbol::kPinIn);
-    build.LeftPin(112, "bypass", false, symbol::kPinIn);
-    build.RightPin(w, 64, "outvalid", false, symbol::kPinOut);
-    build.RightPin(w, 80, "decfail", false, symbol::kPinOut);
-    build.RightPin(w, 96, BusLabel("numerr", errorWidth), errorWidth >= 2, symbol::kPinOut);
-  }
+  for (const RsPort* port : kRsPinsInOrder)
+    if (HasPort(*port, settings)) build.Pin(*port, settings, w);
 }
 
 void BuildRsSymbol() {

@@ -3,8 +3,10 @@
 #include "host/process_state.h"
 #include "platform/text_format.h"
 #include "rsmath/galois_field.h"
+#include "rsmath/memory_table_names.h"
 #include "rsmath/rs_vector_writer.h"
 #include "rswizard/rs_pages.h"
+#include "rswizard/rs_ports.h"
 #include "rswizard/rs_settings.h"
 #include "rswizard/rs_settings_range.h"
 #include "rswizard/rs_symbol.h"
@@ -22,14 +24,15 @@ const char* SpeedText(const RsSettings& s) {
   return s.Fast_Small == 1 ? "full" : "half";
 }
 
-void AddWire(description::WizardDescription& d, const char* name,
-             description::PortDirection direction) {
-  d.AddUsedPort(name, 0, direction, 0, kNoDefault);
-}
-
-void AddBus(description::WizardDescription& d, const char* name, int width,
-            description::PortDirection direction) {
-  d.AddUsedPort(name, width, direction, 1, kNoDefault);
+// Each port with its connection; a bus counts its bits from 1.
+void AddPorts(description::WizardDescription& d, const RsSettings& s) {
+  for (const RsPort& port : kRsPorts) {
+    if (!HasPort(port, s)) continue;
+    const bool bus = port.width != PortWidth::Wire;
+    d.AddUsedPort(port.name, PortBits(port, s),
+                  port.output ? description::kOutput : description::kInput, bus ? 1 : 0,
+                  kNoDefault);
+  }
 }
 
 }  // namespace
@@ -80,10 +83,6 @@ void RsWizardApp::StoreSettings() {
     d.AddPrivate("Fast_Small", s.Fast_Small);
     d.AddConstant("speed", SpeedText(s));
   }
-  if (s.Enc_Dec == 1) {
-    AddWire(d, "start", description::kInput);
-    AddWire(d, "enable", description::kInput);
-  }
   d.AddConstant("m", s.m);
   d.AddConstant("n", s.n);
   d.AddConstant("check", s.check);
@@ -117,23 +116,12 @@ void RsWizardApp::StoreSettings() {
                     tables.generatorPoly.at(static_cast<std::size_t>(i)));
   }
 
-  AddWire(d, "sysclk", description::kInput);
-  AddWire(d, "reset", description::kInput);
-  AddBus(d, "rsin", s.m, description::kInput);
-  AddBus(d, "rsout", s.m, description::kOutput);
+  AddPorts(d, s);
 
   if (s.Enc_Dec == 0) {
-    const int errorWidth = rsmath::numerrWidth(s.check);
-    AddWire(d, "dsin", description::kInput);
-    AddWire(d, "dsout", description::kInput);
-    AddWire(d, "rdyin", description::kOutput);
-    AddWire(d, "outvalid", description::kOutput);
-    AddWire(d, "decfail", description::kOutput);
-    AddWire(d, "bypass", description::kInput);
-    AddBus(d, "numerr", errorWidth, description::kOutput);
-    d.AddConstant("inv_file", platform::Format("inv_%d_%d.hex", s.m, s.irrpol));
-    d.AddConstant("evnum_file", platform::Format("evnum_%d_%d_%d.hex", s.m, s.irrpol, s.genstart));
-    d.AddConstant("wide", errorWidth);
+    d.AddConstant("inv_file", rsmath::InverseTableName(s.m, s.irrpol));
+    d.AddConstant("evnum_file", rsmath::EvnumTableName(s.m, s.irrpol, s.genstart));
+    d.AddConstant("wide", rsmath::numerrWidth(s.check));
     writer.WriteDecoderFiles();
     for (int j = 1; j <= kRootConstants; ++j)
       d.AddConstant(platform::Format("root%d", j),

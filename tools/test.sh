@@ -25,7 +25,10 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRSWIZARD_SANITIZE=O
 cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE slow
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE "slow|hdl"
 
 echo "== tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
+
+echo "== Debian packages, installed and run"
+bash tools/package-test.sh build

@@ -33,3 +33,18 @@ function [M-1:0] gf_alpha_pow;
     gf_alpha_pow = gf_x;
   end
 endfunction
+
+// The bits of x that reach bit gf_bit of x * gf_g: bit i is set when alpha^i * gf_g has bit
+// gf_bit. A product by a constant is then one parity per bit, ^(x & mask), which maps to
+// fewer LUTs than the chain of partial sums in gf_mul, whose common prefixes the synthesizer
+// merges across bits into shared XOR gates.
+function [M-1:0] gf_mul_mask;
+  input [M-1:0] gf_g;
+  input integer gf_bit;
+  integer gf_i;
+  begin
+    for (gf_i = 0; gf_i < M; gf_i = gf_i + 1)
+      gf_mul_mask[gf_i] = |(gf_mul({{(M-1){1'b0}}, 1'b1} << gf_i, gf_g)
+                            & ({{(M-1){1'b0}}, 1'b1} << gf_bit));
+  end
+endfunction

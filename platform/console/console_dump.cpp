@@ -38,17 +38,38 @@ bool NamedByLabel(ControlKind kind) {
   return kind == ControlKind::Field || kind == ControlKind::Edit || kind == ControlKind::ListBox;
 }
 
-void AppendItems(std::string& line, const Control& control) {
+void AppendItems(std::string& line, const Control& control, bool shortList) {
+  const std::vector<std::string>& items = control.items;
   line += " items";
-  for (const std::string& item : control.items) {
+  if (shortList && items.size() > kShortListItems) {
+    line += ' ' + QuoteText(items[0]) + ' ' + QuoteText(items[1]) +
+            " \xE2\x80\xA6 " /* an ellipsis, in UTF-8 */ + QuoteText(items.back()) + " (" +
+            std::to_string(items.size()) + " items)";
+    return;
+  }
+  for (const std::string& item : items) {
     line += ' ';
     line += QuoteText(item);
   }
 }
 
+bool Numbered(const Control& control) {
+  switch (control.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::RadioButton:
+    case ControlKind::CheckBox:
+      return true;
+    case ControlKind::Field:
+    case ControlKind::Edit:
+      return !control.readOnly;
+    default:
+      return false;
+  }
+}
+
 }  // namespace
 
-std::string DumpControl(const Control& control) {
+std::string DumpControl(const Control& control, bool shortList) {
   const char* kind = KindWord(control.kind);
   if (kind == nullptr) return {};
   std::string line = kind;
@@ -66,18 +87,33 @@ std::string DumpControl(const Control& control) {
     line += QuoteText(control.text);
   }
   if (control.kind == ControlKind::Field || control.kind == ControlKind::ListBox)
-    AppendItems(line, control);
+    AppendItems(line, control, shortList);
   return line;
 }
 
-std::string DumpDialog(const Dialog& dialog) {
+std::vector<Control*> NumberedControls(const Dialog& dialog) {
+  std::vector<Control*> numbered;
+  for (const auto& control : dialog.Controls())
+    if (Numbered(*control)) numbered.push_back(control.get());
+  return numbered;
+}
+
+std::string DumpDialog(const Dialog& dialog, DumpStyle style) {
   const Rect outer = dialog.OuterRect();
   std::string text = "page " + QuoteText(dialog.Caption()) + '\n';
   text += "rect " + std::to_string(outer.left) + ' ' + std::to_string(outer.top) + ' ' +
           std::to_string(outer.right) + ' ' + std::to_string(outer.bottom) + '\n';
+  const std::size_t tagWidth =
+      style.numbered ? std::to_string(NumberedControls(dialog).size()).size() + 2 : 0;
+  int number = 0;
   for (const auto& control : dialog.Controls()) {
-    std::string line = DumpControl(*control);
+    std::string line = DumpControl(*control, style.shortLists);
     if (line.empty()) continue;
+    if (style.numbered) {
+      std::string tag = Numbered(*control) ? "[" + std::to_string(++number) + "]" : "";
+      tag.resize(tagWidth + 1, ' ');
+      text += tag;
+    }
     text += line;
     text += '\n';
   }

@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <iostream>
 
+#include "platform/console/console_assist.h"
 #include "platform/console/console_dump.h"
 #include "platform/console/console_script.h"
 #include "platform/gui_loader.h"
@@ -34,6 +36,10 @@ Control* FindByName(Dialog& dialog, std::string_view name, bool (*accepts)(Contr
   return disabled;
 }
 
+const char* KindName(const Control& control) {
+  return control.kind == ControlKind::Edit ? "edit" : "field";
+}
+
 bool IsFieldOrEdit(ControlKind kind) {
   return kind == ControlKind::Field || kind == ControlKind::Edit;
 }
@@ -45,15 +51,57 @@ int ItemIndex(const Control& control, std::string_view item) {
 }
 
 const char kHint[] =
-    "# events: click TEXT | type LABEL TEXT | pick LABEL ITEM | key Enter|Escape|F1 | close | "
-    "move X Y | dump | snapshot FILE.png";
+    "# \"help\" lists the events; a number alone acts on the control numbered so; Tab "
+    "completes; Ctrl-D cancels";
+
+bool IsNumber(std::string_view word) {
+  if (word.empty() || word.size() > 9) return false;
+  for (char c : word)
+    if (c < '0' || c > '9') return false;
+  return true;
+}
+
+// An answer typed at a terminal, without the blanks around it.
+std::string Trimmed(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t");
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(" \t") - first + 1));
+}
+
+// The items of a field numbered from 1, in columns across the line.
+std::string NumberedItems(const Control& field) {
+  std::vector<std::string> cells;
+  std::size_t width = 0;
+  for (std::size_t i = 0; i < field.items.size(); ++i) {
+    cells.push_back(std::to_string(i + 1) + ") " + field.items[i]);
+    width = std::max(width, cells.back().size());
+  }
+  const std::size_t perLine = std::max<std::size_t>(1, 76 / (width + 2));
+  std::string text;
+  for (std::size_t i = 0; i < cells.size(); ++i) {
+    const bool last = (i + 1) % perLine == 0 || i + 1 == cells.size();
+    std::string cell = "  " + cells[i];
+    if (!last) cell.resize(width + 2 + 2, ' ');
+    text += cell;
+    if (last) text += '\n';
+  }
+  return text;
+}
 
 }  // namespace
 
-ConsoleUi::ConsoleUi() : ConsoleUi(std::cin, std::cout, std::cerr, ::isatty(0) == 1) {}
+ConsoleUi::ConsoleUi() : ConsoleUi(std::cin, std::cout, std::cerr, ::isatty(0) == 1) {
+  if (interactive_ && ::isatty(1) == 1) editor_ = std::make_unique<LineEditor>(0, 1);
+}
 
 ConsoleUi::ConsoleUi(std::istream& in, std::ostream& out, std::ostream& err, bool interactive)
-    : in_(in), out_(out), err_(err), interactive_(interactive), renderSnapshot_(RenderDialogPng) {}
+    : in_(in),
+      out_(out),
+      err_(err),
+      interactive_(interactive),
+      renderSnapshot_(RenderDialogImage) {}
+
+ConsoleUi::~ConsoleUi() = default;
 
 std::string MessageLine(std::string_view caption, std::string_view text) {
   std::string line(caption);
@@ -76,8 +124,33 @@ std::string MessageLine(std::string_view caption, std::string_view text) {
   return line;
 }
 
+std::string ReadableMessage(std::string_view caption, std::string_view text) {
+  std::string message(caption);
+  message += "\n  ";
+  std::size_t column = 0;
+  for (char c : text) {
+    if (c == '\n') {
+      message += "\n  ";
+      column = 0;
+    } else if (c == '\t') {
+      do {
+        message += ' ';
+      } while (++column % 8 != 0);
+    } else {
+      message += c;
+      ++column;
+    }
+  }
+  message += '\n';
+  return message;
+}
+
 void ConsoleUi::MessageBox(const Dialog*, std::string_view text, std::string_view caption) {
-  err_ << MessageLine(caption, text) << '\n' << std::flush;
+  out_ << std::flush;
+  if (interactive_)
+    err_ << ReadableMessage(caption, text) << std::flush;
+  else
+    err_ << MessageLine(caption, text) << '\n' << std::flush;
 }
 
 int ConsoleUi::RunModal(const DialogTemplate& dialogTemplate, const Dialog* owner,
@@ -85,15 +158,12 @@ int ConsoleUi::RunModal(const DialogTemplate& dialogTemplate, const Dialog* owne
   Dialog dialog(dialogTemplate, owner, kConsoleFrame, ScreenRect());
   dialog.BuildFromTemplate();
   handler.OnInitDialog(dialog);
-  if (interactive_ && !dialog.Ended()) Dump(dialog);
+  if (interactive_ && !dialog.Ended()) ShowView(dialog);
+  const LineEditor::Completer completer{
+      [&dialog](std::string_view before) { return CompleteEvent(before, dialog); }, true};
   while (!dialog.Ended() && !inputEnded_) {
-    Prompt();
-    std::optional<EventLine> line = ReadEventLine(in_);
-    if (!line) {
-      inputEnded_ = true;
-      if (interactive_) out_ << '\n' << std::flush;  // the prompt's line, left open by Ctrl-D
-      break;
-    }
+    std::optional<EventLine> line = ReadLine("> ", completer);
+    if (!line) break;
     if (line->truncated) {
       Error("line longer than " + std::to_string(kMaxEventLine) + " bytes ignored");
       continue;
@@ -104,10 +174,13 @@ int ConsoleUi::RunModal(const DialogTemplate& dialogTemplate, const Dialog* owne
     if (!words) {
       Error(splitError);
     } else if (!words->empty()) {
-      ApplyLine(*words, dialog, handler);
+      if (interactive_ && words->size() == 1 && IsNumber(words->front()))
+        ActOnNumber(words->front(), dialog, handler);
+      else
+        ApplyLine(*words, dialog, handler);
       if (words->front() == "dump") continue;
     }
-    if (interactive_ && !dialog.Ended()) Dump(dialog);
+    if (interactive_ && !dialog.Ended()) ShowView(dialog);
   }
   // The end of the input closes every open dialog, innermost first, as the close box would;
   // a handler that ignores it must not leave the run waiting for input that never comes.
@@ -134,6 +207,12 @@ void ConsoleUi::ApplyLine(const Words& words, Dialog& dialog, DialogHandler& han
     if (ExpectArguments(words, 0, "dump")) Dump(dialog);
   } else if (event == "snapshot") {
     Snapshot(words, dialog);
+  } else if (interactive_ && event == "help") {
+    if (ExpectArguments(words, 0, "help")) out_ << EventHelp(dialog) << std::flush;
+  } else if (interactive_) {
+    const std::optional<std::string> nearest = NearestEvent(event);
+    Error("unknown event " + QuoteText(event) +
+          (nearest ? "; did you mean \"" + *nearest + "\"?" : "; \"help\" lists the events"));
   } else {
     Error("unknown event " + QuoteText(event));
   }
@@ -149,8 +228,12 @@ void ConsoleUi::Click(const Words& words, Dialog& dialog, DialogHandler& handler
   if (!ExpectArguments(words, 1, "click TEXT")) return;
   const Control* control = FindByName(dialog, words[1], IsButtonKind, false);
   if (control == nullptr) return Error("no button " + QuoteText(words[1]) + " on this page");
-  if (!control->enabled) return Error("button " + QuoteText(words[1]) + " is disabled");
-  handler.OnClicked(dialog, control->id);
+  ClickControl(*control, dialog, handler);
+}
+
+void ConsoleUi::ClickControl(const Control& control, Dialog& dialog, DialogHandler& handler) {
+  if (!control.enabled) return Error("button " + QuoteText(control.text) + " is disabled");
+  handler.OnClicked(dialog, control.id);
 }
 
 void ConsoleUi::Type(const Words& words, Dialog& dialog, DialogHandler& handler) {
@@ -159,12 +242,17 @@ void ConsoleUi::Type(const Words& words, Dialog& dialog, DialogHandler& handler)
   if (control == nullptr) return Error("no field " + QuoteText(words[1]) + " on this page");
   if (!control->enabled) return Error("field " + QuoteText(words[1]) + " is disabled");
   if (control->readOnly) return Error("field " + QuoteText(words[1]) + " is read-only");
-  const int id = control->id;
+  TypeInto(*control, words[2], dialog, handler);
+}
+
+void ConsoleUi::TypeInto(Control& control, const std::string& text, Dialog& dialog,
+                         DialogHandler& handler) {
+  const int id = control.id;
   // Through the dialog when the id names this control, so that a view hears of the change.
-  if (dialog.Find(id) == control)
-    dialog.SetText(id, words[2]);
+  if (dialog.Find(id) == &control)
+    dialog.SetText(id, text);
   else
-    control->text = words[2];
+    control.text = text;
   handler.OnFieldLeave(dialog, id);
 }
 
@@ -178,14 +266,69 @@ void ConsoleUi::Pick(const Words& words, Dialog& dialog, DialogHandler& handler)
   const int index = ItemIndex(*control, words[2]);
   if (index < 0)
     return Error("no item " + QuoteText(words[2]) + " in the list of " + QuoteText(words[1]));
-  const int id = control->id;
-  if (dialog.Find(id) == control) {
+  PickItem(*control, index, dialog, handler);
+}
+
+void ConsoleUi::PickItem(Control& control, int index, Dialog& dialog, DialogHandler& handler) {
+  const int id = control.id;
+  if (dialog.Find(id) == &control) {
     dialog.Select(id, index);
   } else {
-    control->selection = index;
-    control->text = control->items[static_cast<std::size_t>(index)];
+    control.selection = index;
+    control.text = control.items[static_cast<std::size_t>(index)];
   }
   handler.OnFieldPick(dialog, id);
+}
+
+void ConsoleUi::ActOnNumber(const std::string& word, Dialog& dialog, DialogHandler& handler) {
+  const std::vector<Control*> numbered = NumberedControls(dialog);
+  const std::size_t number = std::stoul(word);
+  if (number < 1 || number > numbered.size())
+    return Error("no control [" + word + "] on this page (the numbers run from 1 to " +
+                 std::to_string(numbered.size()) + ")");
+  Control& control = *numbered[number - 1];
+  if (IsButtonKind(control.kind)) {
+    Echo({"click", control.text});
+    return ClickControl(control, dialog, handler);
+  }
+  if (!control.enabled) return Error("field " + QuoteText(control.label) + " is disabled");
+  AskValue(control, dialog, handler);
+}
+
+// A field's value, asked for: an item's text picks that item, else an item's number picks it,
+// else the answer is typed in; an empty answer changes nothing.
+void ConsoleUi::AskValue(Control& control, Dialog& dialog, DialogHandler& handler) {
+  out_ << KindName(control) << ' ' << QuoteText(control.label) << " is " << QuoteText(control.text)
+       << (control.items.empty() ? "; its new value" : "; an item's number, or any value")
+       << " (an empty line changes nothing):\n"
+       << NumberedItems(control);
+  const LineEditor::Completer completer{
+      [&control](std::string_view before) { return CompleteValue(before, control); }, false};
+  const std::optional<EventLine> line = ReadLine("value> ", completer);
+  if (!line) return;
+  const std::string answer = Trimmed(line->text);
+  if (answer.empty()) return;
+  int index = ItemIndex(control, answer);
+  if (index < 0 && IsNumber(answer) && std::stoul(answer) >= 1 &&
+      std::stoul(answer) <= control.items.size())
+    index = static_cast<int>(std::stoul(answer)) - 1;
+  if (index >= 0) {
+    Echo({"pick", control.label, control.items[static_cast<std::size_t>(index)]});
+    return PickItem(control, index, dialog, handler);
+  }
+  Echo({"type", control.label, answer});
+  TypeInto(control, answer, dialog, handler);
+}
+
+void ConsoleUi::Echo(const std::vector<std::string>& event) {
+  out_ << '=';
+  for (std::size_t i = 0; i < event.size(); ++i) {
+    const std::string& word = event[i];
+    const bool plain =
+        i == 0 || (!word.empty() && word.find_first_of(" \t\"\\#") == std::string::npos);
+    out_ << ' ' << (plain ? word : QuoteText(word));
+  }
+  out_ << '\n' << std::flush;
 }
 
 void ConsoleUi::Key(const Words& words, Dialog& dialog, DialogHandler& handler) {
@@ -243,16 +386,37 @@ void ConsoleUi::Error(std::string_view message) {
 }
 
 void ConsoleUi::Dump(const Dialog& dialog) {
-  out_ << DumpDialog(dialog) << std::flush;
+  out_ << DumpDialog(dialog, {interactive_, false}) << std::flush;
 }
 
-void ConsoleUi::Prompt() {
-  if (!interactive_) return;
-  if (!hintShown_) {
+void ConsoleUi::ShowView(const Dialog& dialog) {
+  std::string view = DumpDialog(dialog, {true, true});
+  if (view == lastView_) return;
+  out_ << view << std::flush;
+  lastView_ = std::move(view);
+}
+
+std::optional<EventLine> ConsoleUi::ReadLine(std::string_view prompt,
+                                             const LineEditor::Completer& completer) {
+  if (interactive_ && !hintShown_) {
     out_ << kHint << '\n';
     hintShown_ = true;
   }
-  out_ << "> " << std::flush;
+  std::optional<EventLine> line;
+  if (editor_) {
+    out_ << std::flush;
+    if (std::optional<std::string> text = editor_->ReadLine(prompt, completer, kMaxEventLine))
+      line = EventLine{std::move(*text), false};
+  } else {
+    if (interactive_) out_ << prompt << std::flush;
+    line = ReadEventLine(in_);
+  }
+  if (!line) {
+    inputEnded_ = true;
+    // The prompt's line is left open by Ctrl-D.
+    if (interactive_) out_ << "\nend of input: cancelled\n" << std::flush;
+  }
+  return line;
 }
 
 void ConsoleUi::ShowHelp(const std::string& helpFilePath, const std::string& key) {

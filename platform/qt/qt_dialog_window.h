@@ -4,12 +4,12 @@
 
 #include <QDialog>
 #include <QPointer>
-#include <set>
+#include <functional>
 #include <vector>
 
 #include "platform/dialog.h"
-
-class QComboBox;
+#include "platform/field_leave_tracker.h"
+#include "platform/qt/qt_control_widgets.h"
 
 namespace platform::qt {
 
@@ -24,7 +24,10 @@ QWidget* WindowOf(const Dialog* dialog);
 // The name given to the widget of control `index`, so that tests and tools can find it.
 QString ControlObjectName(std::size_t index);
 
-class DialogWindow : public QDialog, public DialogView {
+class DialogWindow : public QDialog,
+                     public DialogView,
+                     private ControlEvents,
+                     private FieldLeaveTracker::Host {
  public:
   // Interactive: the user's actions reach `handler`, and model changes reach the widgets.
   DialogWindow(Dialog& dialog, DialogHandler& handler, QWidget* parent);
@@ -61,29 +64,27 @@ class DialogWindow : public QDialog, public DialogView {
   void ReadGeometryFromWindow();
   int FieldIndexOf(QObject* object) const;
 
-  // Every handler call goes through here: pending field leaves run first, nothing runs while
-  // another handler is still on the stack (a message box's own event loop), and an ended model
-  // closes the window.
+  // Every handler call goes through here (see FieldLeaveTracker): pending field leaves run
+  // first, nothing runs while another handler is still on the stack, and an ended model closes
+  // the window.
   void Dispatch(const std::function<void(Dialog&, DialogHandler&)>& action);
   void SchedulePendingLeaves();
-  void RunPendingLeavesIfIdle();
-  void FlushPendingLeaves();
-  void RunLeave(std::size_t index);
   void CloseIfEnded();
 
-  void OnButtonClicked(std::size_t index);
-  void OnFieldActivated(std::size_t index, int item);
-  void OnListRowChanged(std::size_t index, int row);
+  // FieldLeaveTracker::Host.
+  bool Ended() const override { return model_.Ended(); }
+  void RunLeave(std::size_t index) override;
+
+  // ControlEvents.
+  void ButtonClicked(std::size_t index) override;
+  void FieldActivated(std::size_t index, int item) override;
+  void ListRowChanged(std::size_t index, int row) override;
 
   const Dialog& model_;
   Dialog* mutableModel_ = nullptr;  // null for a mirror
   DialogHandler* handler_ = nullptr;
   std::vector<QPointer<QWidget>> widgets_;
-  std::vector<std::size_t> pendingLeaves_;  // field indexes, in the order they lost focus
-  int handlerDepth_ = 0;
-  // The field whose edit box is finishing an edit (it lost the focus, or took Enter): the
-  // combo box then selects the item that matches the typed text, which is no pick of the user.
-  int finishingField_ = -1;
+  FieldLeaveTracker leaves_{*this};
   bool applyingGeometry_ = false;
   bool syncing_ = false;
 };

@@ -3,10 +3,12 @@
 #include <dlfcn.h>
 
 #include <QImage>
+#include <QImageWriter>
 #include <cstdlib>
 #include <cstring>
 
 #include "platform/qt/qt_dialog_window.h"
+#include "platform/qt/qt_first_paint_probe.h"
 #include "platform/qt/qt_ui.h"
 
 namespace {
@@ -41,15 +43,20 @@ extern "C" platform::UserInterface* RsWizardCreateGuiUi(int* /*argc*/, char** /*
   const bool x11 = platformName && *platformName ? std::strncmp(platformName, "xcb", 3) == 0
                                                  : !(wayland && *wayland);
   if (!QCoreApplication::instance() && x11 && !XDisplayReachable()) return nullptr;
+  platform::qt::InstallFirstPaintProbeIfAsked();
   return new platform::qt::QtUi();
 }
 
-extern "C" bool RsWizardRenderDialogPng(const platform::Dialog& dialog, const char* path) {
-  if (!path || !*path) return false;
+extern "C" int RsWizardRenderDialogImage(const platform::Dialog& dialog, const char* path,
+                                         const char* format) {
+  if (!path || !*path || !format) return platform::kImageNotWritten;
   platform::qt::EnsureApplication();
+  if (!QImageWriter::supportedImageFormats().contains(QByteArray(format).toLower()))
+    return platform::kImageFormatUnsupported;
   platform::qt::DialogWindow mirror(dialog);
   QImage image(mirror.size(), QImage::Format_RGB32);
   image.fill(mirror.palette().color(QPalette::Window));
   mirror.render(&image);
-  return image.save(QString::fromLocal8Bit(path), "PNG");
+  return image.save(QString::fromLocal8Bit(path), format) ? platform::kImageWritten
+                                                          : platform::kImageNotWritten;
 }

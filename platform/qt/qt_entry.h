@@ -14,15 +14,21 @@ extern "C" {
 // caller owns the result; nullptr when no display can be opened.
 RSWIZARD_GUI_EXPORT platform::UserInterface* RsWizardCreateGuiUi(int* argc, char** argv);
 
-// Draws the dialog's client area as the window shows it, painted panels included, into a PNG
-// file. Works without a display (offscreen). False when the file cannot be written.
-RSWIZARD_GUI_EXPORT bool RsWizardRenderDialogPng(const platform::Dialog& dialog, const char* path);
+// Draws the dialog's client area as the window shows it, painted panels included, into a
+// picture file in the given Qt image format ("PNG", "JPEG", "BMP"). Works without a display
+// (offscreen). Returns one of the kImage... codes below.
+RSWIZARD_GUI_EXPORT int RsWizardRenderDialogImage(const platform::Dialog& dialog, const char* path,
+                                                  const char* format);
 
 }  // extern "C"
 
 namespace platform {
 inline constexpr const char* kCreateGuiUiSymbol = "RsWizardCreateGuiUi";
-inline constexpr const char* kRenderDialogPngSymbol = "RsWizardRenderDialogPng";
+inline constexpr const char* kRenderDialogImageSymbol = "RsWizardRenderDialogImage";
 using CreateGuiUiFunction = UserInterface* (*)(int* argc, char** argv);
-using RenderDialogPngFunction = bool (*)(const Dialog& dialog, const char* path);
+using RenderDialogImageFunction = int (*)(const Dialog& dialog, const char* path,
+                                          const char* format);
+inline constexpr int kImageWritten = 0;
+inline constexpr int kImageFormatUnsupported = 1;  // this Qt has no writer for the format
+inline constexpr int kImageNotWritten = 2;
 }  // namespace platform

@@ -3,6 +3,7 @@
 #include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFontDatabase>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QProxyStyle>
@@ -157,6 +158,8 @@ void QtUi::ShowHelp(const std::string& helpFilePath, const std::string& key) {
   auto* page = new QPlainTextEdit(&viewer);
   page->setReadOnly(true);
   page->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  // The help file lines its columns up with blanks, which only a fixed-pitch font keeps.
+  page->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
   page->setPlainText(text);
   page->setObjectName("helpText");
   layout->addWidget(page);

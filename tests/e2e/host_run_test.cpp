@@ -50,6 +50,27 @@ TEST(HostRun, TitlesCountTheManagersPages) {
   EXPECT_TRUE(pages[3].Get("button", "< Back").enabled);
 }
 
+// Offsets at and beyond the ends of int (which the command line saturates to) count on in
+// full: no page number wraps.
+TEST(HostRun, TitlesOfHugeOffsetsDoNotWrap) {
+  const struct {
+    const char* option;
+    const char* first;
+    const char* last;
+  } cases[] = {{"-p99999999999", "2147483648 of 2147483651", "2147483651 of 2147483651"},
+               {"-p2147483646", "2147483647 of 2147483650", "2147483650 of 2147483650"},
+               {"-p-99999999999", "-2147483647 of -2147483644", "-2147483644 of -2147483644"}};
+  for (const auto& c : cases) {
+    e2e::Session session;
+    const auto r =
+        session.RunNew("dump\n" + kNext + kNext + kNext + "dump\nclick Cancel\n", {c.option});
+    const auto pages = e2e::ParseDumps(r.out);
+    ASSERT_EQ(pages.size(), 2u) << c.option;
+    EXPECT_EQ(pages[0].caption, kTitle + " [page " + c.first + "]");
+    EXPECT_EQ(pages[1].caption, kTitle + " [page " + c.last + "] -- Summary");
+  }
+}
+
 TEST(HostRun, TitlesAndButtonsWithoutOffset) {
   e2e::Session session;
   const auto r =

@@ -124,6 +124,8 @@ TEST(HelpFilePath, ExtensionReplacedOrAppended) {
   EXPECT_EQ(host::HelpFilePathFor("/usr/bin/rswizard"), "/usr/bin/rswizard.hlp");
   EXPECT_EQ(host::HelpFilePathFor("/opt/x.y/rswizard.bin"), "/opt/x.y/rswizard.hlp");
   EXPECT_EQ(host::HelpFilePathFor("C:\\Tools\\rs.exe"), "C:\\Tools\\rs.hlp");
+  EXPECT_EQ(host::InstalledHelpFilePathFor("/opt/rs/bin/rs.bin"),
+            "/opt/rs/bin/../share/rswizard/rswizard.hlp");
 }
 
 }  // namespace

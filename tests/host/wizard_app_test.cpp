@@ -332,6 +332,28 @@ TEST_F(WizardRunTest, ExistingHelpFileIsShownAtTheTitle) {
   EXPECT_EQ(ui.helpShown[0], (dir.Path() / "rswizard.hlp").string() + "#RS CODEC - 1.00");
 }
 
+TEST_F(WizardRunTest, HelpFileBesideTheProgramThenInTheInstalledDataDirectory) {
+  process.executablePath = (dir.Path() / "bin" / "rswizard").string();
+  const std::string beside = (dir.Path() / "bin" / "rswizard.hlp").string();
+  const std::string installed = (dir.Path() / "bin/../share/rswizard/rswizard.hlp").string();
+  for (const char* folder : {"bin", "share/rswizard"})
+    std::filesystem::create_directories(dir.Path() / folder);
+  // Installed copy only, then a copy beside the program too: that one wins.
+  for (const std::string& expected : {installed, beside}) {
+    testsupport::WriteFileText(expected, "help");
+    ui.helpShown.clear();
+    ui.messages.clear();
+    PlainWizard wizard(description, 1);
+    ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) {
+      h.OnHelpCommand(d);
+      h.OnClicked(d, host::kFinishButton);
+    });
+    wizard.RunWizard({"-n", Design()});
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(ui.helpShown, std::vector<std::string>{expected + "#RS CODEC - 1.00"});
+  }
+}
+
 TEST_F(WizardRunTest, MissingPageIsFatal) {
   PlainWizard wizard(description, 1);
   try {

@@ -6,6 +6,7 @@
 
 #include "platform/console/console_ui.h"
 #include "tests/support/fake_platform.h"
+#include "tests/support/text_lines.h"
 
 namespace {
 
@@ -283,27 +284,37 @@ TEST(ConsoleUi, EndOfInputClosesNestedDialogsInnermostFirst) {
             (Log{"outer init", "outer click 20", "inner init", "inner cancel", "outer cancel"}));
 }
 
-TEST(ConsoleUi, InteractiveModePromptsAndDumpsAfterEveryEvent) {
-  const ScriptRun run = RunScript("move 200 200\ndump\nbogus\nclick Finish\n", true);
-  const ScriptRun plainDump = RunScript("dump\n");
-  const ScriptRun movedDump = RunScript("move 200 200\ndump\n");
+// At a terminal: the page numbered, shown at start and again only when it changed (after the
+// move, not after the error), once for dump; Ctrl-D's line.
+TEST(ConsoleUi, InteractiveModeShowsTheNumberedPageWhenItChanges) {
+  const ScriptRun run = RunScript("move 200 200\ndump\nbogus\n", true);
+  const std::string start = testsupport::SplitLines(RunScript("dump\n").out).at(1);
+  const auto view = [](const std::string& rect) {
+    return "page \"Page\"\n" + rect +
+           "\n[1] radio \"Decoder\" enabled\n[2] radio \"Encoder\" disabled\n"
+           "[3] field \"Bits\" enabled text \"8\" items \"4\" \"5\" \"8\"\n"
+           "[4] edit \"Name\" enabled text \"\"\n"
+           "    edit \"Vector file\" enabled readonly text \"C:\\\\w\\\\rs.vec\"\n"
+           "[5] button \"Cancel\" enabled\n[6] button \"Next >\" enabled default\n"
+           "[7] button \"Finish\" enabled\n";
+  };
   const std::string hint =
-      "# events: click TEXT | type LABEL TEXT | pick LABEL ITEM | key Enter|Escape|F1 | close | "
-      "move X Y | dump | snapshot FILE.png\n";
-  // The page at start, then after move, once for dump (not twice), after the error; none after
-  // the event that ended the page.
-  EXPECT_EQ(run.out, plainDump.out + hint + "> " + movedDump.out + "> " + movedDump.out + "> " +
-                         movedDump.out + "> ");
-  EXPECT_EQ(run.err, "error: unknown event \"bogus\"\n");
+      "# \"help\" lists the events; a number alone acts on the control numbered so; Tab "
+      "completes; Ctrl-D cancels\n";
+  EXPECT_EQ(run.out, view(start) + hint + "> " + view("rect 44 94 200 200") + "> " +
+                         view("rect 44 94 200 200") + "> > \nend of input: cancelled\n");
+  EXPECT_EQ(run.err, "error: unknown event \"bogus\"; \"help\" lists the events\n");
+  EXPECT_EQ(run.log, (Log{"init", "cancel"}));
 }
 
-TEST(ConsoleUi, InteractiveEndOfInputEndsThePromptLine) {
-  const ScriptRun run = RunScript("", true);
-  const ScriptRun plainDump = RunScript("dump\n");
-  ASSERT_GT(run.out.size(), plainDump.out.size());
-  EXPECT_EQ(run.out.substr(0, plainDump.out.size()), plainDump.out);
-  EXPECT_EQ(run.out.substr(run.out.size() - 3), "> \n");
-  EXPECT_EQ(run.log, (Log{"init", "cancel"}));
+// A number alone: an edit asks for its text, a field takes an item's number, a button is
+// clicked, a disabled one refused.
+TEST(ConsoleUi, InteractiveNumbersActOnTheirControls) {
+  const ScriptRun run = RunScript("4\nJo\n3\n2\n2\n1\n9\n", true);
+  EXPECT_EQ(run.log, (Log{"init", "leave 31 Jo", "pick 30 5 #1", "click 20", "cancel"}));
+  EXPECT_EQ(run.err,
+            "error: button \"Encoder\" is disabled\n"
+            "error: no control [9] on this page (the numbers run from 1 to 7)\n");
 }
 
 TEST(ConsoleUi, OverlongLineIsRefusedAndTheNextLineStillRuns) {

@@ -93,7 +93,7 @@ TEST(GuiLoaderTest, MissingModuleIsAClearErrorNotACrash) {
   platform::Dialog dialog(t, nullptr, {}, {0, 0, 1024, 768});
   dialog.BuildFromTemplate();
   std::string renderError;
-  EXPECT_FALSE(platform::RenderDialogPng(dialog, dir.Dir() + "x.png", &renderError));
+  EXPECT_FALSE(platform::RenderDialogImage(dialog, dir.Dir() + "x.png", &renderError));
   EXPECT_EQ(renderError, error);
   EXPECT_FALSE(std::filesystem::exists(dir.Path() / "x.png"));
 }

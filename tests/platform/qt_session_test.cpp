@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QComboBox>
+#include <QFontInfo>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -329,6 +330,8 @@ TEST_F(SessionTest, HelpViewerShowsTheFile) {
     auto* text = viewer->findChild<QPlainTextEdit*>("helpText");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());
+    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch())
+        << QFontInfo(text->font()).family().toStdString();
     shown = viewer->windowTitle().toStdString() + "|" + text->toPlainText().toStdString();
     QTest::keyClick(viewer, Qt::Key_Escape);
   });

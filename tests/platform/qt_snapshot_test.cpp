@@ -2,7 +2,10 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <QImageReader>
 #include <cstdlib>
+#include <filesystem>
+#include <utility>
 
 #include "platform/draw_context.h"
 #include "platform/gui_loader.h"
@@ -70,7 +73,7 @@ TEST_F(SnapshotTest, PanelPaintingIsInThePng) {
   testsupport::TempDir dir;
   const std::string path = dir.Dir() + "page.png";
   std::string error;
-  ASSERT_TRUE(platform::RenderDialogPng(dialog, path, &error)) << error;
+  ASSERT_TRUE(platform::RenderDialogImage(dialog, path, &error)) << error;
   QImage image;
   ASSERT_TRUE(image.load(QString::fromStdString(path), "PNG"));
   const Rect client = dialog.ClientRectOnScreen();
@@ -100,8 +103,8 @@ TEST_F(SnapshotTest, SameModelSameBytes) {
   dialog.BuildFromTemplate();
   testsupport::TempDir dir;
   std::string error;
-  ASSERT_TRUE(platform::RenderDialogPng(dialog, dir.Dir() + "a.png", &error)) << error;
-  ASSERT_TRUE(platform::RenderDialogPng(dialog, dir.Dir() + "b.png", &error)) << error;
+  ASSERT_TRUE(platform::RenderDialogImage(dialog, dir.Dir() + "a.png", &error)) << error;
+  ASSERT_TRUE(platform::RenderDialogImage(dialog, dir.Dir() + "b.png", &error)) << error;
   EXPECT_EQ(testsupport::ReadFileText(dir.Path() / "a.png"),
             testsupport::ReadFileText(dir.Path() / "b.png"));
 }
@@ -110,8 +113,29 @@ TEST_F(SnapshotTest, UnwritablePathIsAnError) {
   Dialog dialog(Template(), nullptr, {}, {0, 0, 1024, 768});
   dialog.BuildFromTemplate();
   std::string error;
-  EXPECT_FALSE(platform::RenderDialogPng(dialog, "/nonexistent-dir/page.png", &error));
+  EXPECT_FALSE(platform::RenderDialogImage(dialog, "/nonexistent-dir/page.png", &error));
   EXPECT_EQ(error, "Can't write file /nonexistent-dir/page.png");
+}
+
+// The extension names the format, in any case; a name Qt would guess from is not enough.
+TEST_F(SnapshotTest, ExtensionNamesTheFormatAndOthersAreRefused) {
+  Dialog dialog(Template(), nullptr, {}, {0, 0, 1024, 768});
+  dialog.BuildFromTemplate();
+  testsupport::TempDir dir;
+  const std::pair<const char*, const char*> cases[] = {
+      {"a.png", "png"},   {"b.jpg", "jpeg"}, {"c.JPEG", "jpeg"},     {"d.Bmp", "bmp"},
+      {"e.gif", nullptr}, {"f", nullptr},    {"g.png.txt", nullptr}, {"h.d/png", nullptr}};
+  for (const auto& [name, format] : cases) {
+    const std::string path = dir.Dir() + name;
+    std::string error;
+    EXPECT_EQ(platform::RenderDialogImage(dialog, path, &error), format != nullptr) << name;
+    if (format) {
+      EXPECT_EQ(QImageReader(QString::fromStdString(path)).format().toStdString(), format);
+    } else {
+      EXPECT_EQ(error, "snapshot writes .png, .jpg, .jpeg or .bmp files, not \"" + path + "\"");
+      EXPECT_FALSE(std::filesystem::exists(path)) << name;
+    }
+  }
 }
 
 TEST_F(SnapshotTest, SummaryPictureHasTheBitmapSize) {
@@ -129,7 +153,7 @@ TEST_F(SnapshotTest, SummaryPictureHasTheBitmapSize) {
   dialog.BuildFromTemplate();
   testsupport::TempDir dir;
   std::string error;
-  ASSERT_TRUE(platform::RenderDialogPng(dialog, dir.Dir() + "summary.png", &error)) << error;
+  ASSERT_TRUE(platform::RenderDialogImage(dialog, dir.Dir() + "summary.png", &error)) << error;
   QImage image(QString::fromStdString(dir.Dir() + "summary.png"));
   ASSERT_FALSE(image.isNull());
   // Something other than the plain dialog background covers the picture's corner.

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "rsmath/memory_table_names.h"
 #include "rsmath/memory_tables.h"
 #include "tests/rsmath/rs_test_codes.h"
 #include "tests/support/fake_platform.h"
@@ -110,6 +111,11 @@ TEST_F(VectorWriterTest, PathsFromTheDesignNames) {
   EXPECT_EQ(w.VectorPath(), "/designs/rsdesign.vec");
   w.designDirectory = "";
   EXPECT_EQ(w.EvnumPath(), "evnum_4_19_0.hex");
+}
+
+TEST(MemoryTableNames, NamesWithoutTheDirectory) {
+  EXPECT_EQ(rsmath::InverseTableName(8, 285), "inv_8_285.hex");
+  EXPECT_EQ(rsmath::EvnumTableName(7, 131, 126), "evnum_7_131_126.hex");
 }
 
 TEST_F(VectorWriterTest, HeaderLines) {

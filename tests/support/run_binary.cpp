@@ -15,8 +15,6 @@ extern char** environ;
 
 namespace testsupport {
 
-namespace {
-
 std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra) {
   std::vector<std::string> env;
   bool uiGiven = false;
@@ -32,6 +30,8 @@ std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra)
   for (const auto& e : extra) env.push_back(e);
   return env;
 }
+
+namespace {
 
 std::vector<char*> Pointers(std::vector<std::string>& strings) {
   std::vector<char*> pointers;

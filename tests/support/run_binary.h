@@ -22,6 +22,10 @@ struct RunOptions {
   std::string program;           // empty: the rswizard built with the tests
 };
 
+// The test's environment without a display, with RSWIZARD_UI=console unless `extra` sets it,
+// and `extra` (NAME=VALUE) added.
+std::vector<std::string> ChildEnvironment(const std::vector<std::string>& extra);
+
 RunResult RunWizardBinary(const RunOptions& options);
 // The common case: arguments, standard input and extra environment.
 RunResult RunWizard(std::vector<std::string> args, std::string input = "",

@@ -7,11 +7,11 @@
 #include <random>
 #include <string>
 
-#include "rsmath/append_format.h"
+#include "platform/text_format.h"
 
 namespace {
 
-using rsmath::AppendFormat;
+using platform::AppendFormat;
 
 template <typename... Args>
 std::string Printf(const char* format, Args... args) {
@@ -50,6 +50,12 @@ TEST(AppendFormat, PercentSignsStringsAndPlainText) {
   EXPECT_EQ(out,
             "% n = 5 (length of message) %\nC:\\w\\inv_8_285.hex"
             "no conversion at all\nrs.vec");
+}
+
+TEST(AppendFormat, FormatAndANullStringAsPrintf) {
+  const char* volatile none = nullptr;
+  EXPECT_EQ(platform::Format("%s|%d", none, 3), Printf("%s|%d", none, 3));
+  EXPECT_EQ(platform::Format("%sinv_%d_%d.hex", "dir/", 4, 19), "dir/inv_4_19.hex");
 }
 
 TEST(AppendFormat, OtherConversionsStillFollowPrintf) {

@@ -1,0 +1,112 @@
+#!/usr/bin/env bash
+# Resource and timing figures of HDL designs, with the free tools and their versions:
+#   - Xilinx 7-series: yosys "synth_xilinx -family xc7 -abc9 -top TOP; stat -tech xilinx":
+#     LUTs (LUT1..LUT6), flip-flops (FD*), block RAMs (RAMB36E1 + RAMB18E1 / 2);
+#   - iCE40 HX8K: yosys "synth_ice40 -top TOP", then nextpnr-ice40 --hx8k --package ct256
+#     --seed 1: logic cells, the maximum frequency after routing, and whether the design fits.
+# One table row per design.
+#
+#   bench/hdl_figures.sh [--no-pnr] [TARGET...]
+#
+# TARGET is one of
+#   DESIGN.v                    a design file, its top module named after the file (as the
+#                               NAME.v that `rsmanager --generate` writes);
+#   DESIGN.v:TOP                a design file and its top module;
+#   encoder:M,N,R,IRRPOL,GS     the encoder core of hdl/rtl wrapped for that code, its generator
+#                               coefficients from tools/rs_reference.py.
+# Without a TARGET: the encoder for DVB (8,204,16,285,0) and for 8,255,32,285,0.
+# --no-pnr skips the iCE40 columns. Needs yosys, nextpnr-ice40 and python3.
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+rtl_dir=$root/hdl/rtl
+
+pnr=1
+if [ "${1-}" = --no-pnr ]; then
+  pnr=0
+  shift
+fi
+if [ "${1-}" = -h ] || [ "${1-}" = --help ]; then
+  sed -n '2,22s/^# \{0,1\}//p' "$0"
+  exit 0
+fi
+targets=("$@")
+[ ${#targets[@]} -gt 0 ] || targets=(encoder:8,204,16,285,0 encoder:8,255,32,285,0)
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+
+# The file and the files its "// uses:" lines name, recursively, each once.
+closure() {
+  local queue=("$1") seen=() file used
+  while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
+    case " ${seen[*]-} " in *" $file "*) continue ;; esac
+    seen+=("$file")
+    for used in $(sed -n 's|^// uses:||p' "$file"); do queue+=("$rtl_dir/$used"); done
+  done
+  echo "${seen[*]}"
+}
+
+# encoder:M,N,R,IRRPOL,GS -> a wrapper module in the work directory; sets files, top, label.
+wrap_encoder() {
+  local m n r irrpol gs gg i
+  IFS=, read -r m n r irrpol gs <<< "$1"
+  python3 "$root/tools/rs_reference.py" --emit "$work" enc "$m" "$n" "$r" "$irrpol" "$gs" 1 1 1 0
+  gg=""
+  for ((i = r; i >= 1; i--)); do
+    gg+="${gg:+, }$m'd$(sed -n "s/^CONSTANT: gg$i NUMERIC \"\([0-9]*\)\"/\1/p" "$work/enc.cnx")"
+  done
+  top=enc_${m}_${n}_${r}_${irrpol}_${gs}
+  cat > "$work/$top.v" <<EOF
+module $top(input clk, input reset, input start, input enable,
+            input [$((m - 1)):0] din, output [$((m - 1)):0] dout);
+  rs_encoder #(.M($m), .N($n), .R($r), .IRRPOL($irrpol), .GG({$gg})) core (
+    .clk(clk), .reset(reset), .start(start), .enable(enable), .din(din), .dout(dout));
+endmodule
+EOF
+  files="$work/$top.v $(closure "$rtl_dir/rs_encoder.v")"
+  label="encoder m=$m n=$n r=$r irrpol=$irrpol genstart=$gs"
+}
+
+count_cells() {  # FILE REGEX: the sum of the cell counts whose names match, in the last totals
+  awk -v re="$2" '/===/ { delete c } $1 ~ re && $2 ~ /^[0-9]+$/ { c[$1] = $2 }
+                  END { s = 0; for (k in c) s += c[k]; print s }' "$1"
+}
+
+echo "yosys: $(yosys -V)"
+[ $pnr = 1 ] && echo "nextpnr-ice40: $(nextpnr-ice40 --version 2>&1 | head -n 1)"
+echo "xc7:   yosys -p \"read_verilog -I hdl/rtl FILES; synth_xilinx -family xc7 -abc9 -top TOP; stat -tech xilinx\""
+[ $pnr = 1 ] && echo "ice40: yosys -p \"read_verilog -I hdl/rtl FILES; synth_ice40 -top TOP -json TOP.json\"; nextpnr-ice40 --hx8k --package ct256 --seed 1 --timing-allow-fail --json TOP.json"
+echo
+echo "| design | xc7 LUTs | xc7 FFs | xc7 BRAM | ice40 LCs | ice40 fmax (MHz) | fits HX8K |"
+echo "|---|---|---|---|---|---|---|"
+for target in "${targets[@]}"; do
+  case $target in
+    encoder:*) wrap_encoder "${target#encoder:}" ;;
+    *:*) files=${target%:*} top=${target##*:} label=$(basename "$files") ;;
+    *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
+  esac
+  read_cmd="read_verilog -I$rtl_dir $files"
+  yosys -q -l "$work/xc7.log" -p "$read_cmd; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $work/xc7.stat stat -tech xilinx" > /dev/null
+  luts=$(count_cells "$work/xc7.stat" '^LUT[1-6]$')
+  ffs=$(count_cells "$work/xc7.stat" '^FD')
+  bram=$(awk -v a="$(count_cells "$work/xc7.stat" '^RAMB36E1$')" -v b="$(count_cells "$work/xc7.stat" '^RAMB18E1$')" 'BEGIN { print a + b / 2 }')
+  lcs=- fmax=- fits=-
+  if [ $pnr = 1 ]; then
+    yosys -q -l "$work/ice40.log" -p "$read_cmd; synth_ice40 -top $top -json $work/ice40.json" > /dev/null
+    if nextpnr-ice40 --hx8k --package ct256 --seed 1 --timing-allow-fail --json "$work/ice40.json" \
+         > "$work/pnr.log" 2>&1; then
+      fits=yes
+      lcs=$(sed -n 's/.*ICESTORM_LC: *\([0-9]*\)\/.*/\1/p' "$work/pnr.log" | tail -n 1)
+      fmax=$(sed -n "s/.*Max frequency for clock .*: \([0-9.]*\) MHz.*/\1/p" "$work/pnr.log" | tail -n 1)
+    elif grep -q -E "Unable to place|than available|too many" "$work/pnr.log"; then
+      fits=no
+    else
+      echo "nextpnr-ice40 failed on $label:" >&2
+      tail -n 5 "$work/pnr.log" >&2
+      exit 1
+    fi
+  fi
+  echo "| $label | $luts | $ffs | $bram | $lcs | ${fmax:--} | $fits |"
+done

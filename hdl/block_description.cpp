@@ -1,0 +1,222 @@
+#include "hdl/block_description.h"
+
+#include <algorithm>
+#include <charconv>
+#include <optional>
+
+#include "description/description_format.h"
+#include "description/wizard_description.h"
+#include "hdl/refusal.h"
+#include "platform/text_format.h"
+#include "rsmath/galois_field.h"
+#include "rsmath/memory_table_names.h"
+#include "rswizard/rs_settings.h"
+#include "rswizard/rs_settings_range.h"
+
+namespace hdl {
+
+namespace {
+
+using description::column::kValue;
+using platform::Format;
+
+constexpr int kGeneratorConstants = 51;  // gg0 .. gg50, whatever r is
+
+class DescriptionReader {
+ public:
+  DescriptionReader(std::string_view text, const std::string& cnxName) : cnxName_(cnxName) {
+    description::ReadDescription(stores_, text);
+    module_ = ModuleName(text);
+  }
+
+  [[noreturn]] void Refuse(const std::string& why) const { throw Refusal(cnxName_ + ": " + why); }
+
+  const std::string& Module() const { return module_; }
+
+  std::string Text(const char* name) const {
+    const description::DescriptionEntry* row = stores_.constants.Find(name);
+    if (!row)
+      Refuse(Format("the constant %s is missing: not a description the wizard wrote", name));
+    return (*row)[kValue];
+  }
+
+  // Only plain decimal numbers: the wizard writes nothing else, and a hand edit such as "12abc"
+  // must not pass for 12.
+  int Number(const char* name) const {
+    const std::string text = Text(name);
+    int value = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, value);
+    if (text.empty() || error != std::errc() || stop != end)
+      Refuse(Format("the constant %s is \"%s\", not a number", name, text.c_str()));
+    return value;
+  }
+
+  const description::ValueTable& Ports() const { return stores_.usedPorts; }
+  bool HasConstant(const std::string& name) const {
+    return stores_.constants.Find(name) != nullptr;
+  }
+
+ private:
+  // The first MODULE line names the module; the description reader skips it.
+  static std::string ModuleName(std::string_view text) {
+    while (!text.empty()) {
+      const std::size_t end = std::min(text.find('\n'), text.size());
+      description::FieldSplitter fields(text.substr(0, end));
+      if (fields.Next() == std::optional<std::string_view>("MODULE:")) {
+        const std::optional<std::string_view> name = fields.Next();
+        return name ? std::string(*name) : std::string();
+      }
+      text.remove_prefix(std::min(end + 1, text.size()));
+    }
+    return std::string();
+  }
+
+  const std::string& cnxName_;
+  description::WizardDescription stores_;
+  std::string module_;
+};
+
+BlockKind KindOfModule(const DescriptionReader& reader) {
+  const std::string& module = reader.Module();
+  if (module == "RS_Enc") return BlockKind::kEncoder;
+  if (module == "rsdsca") return BlockKind::kDiscreteDecoder;
+  if (module == "rsstrb") return BlockKind::kStreamingDecoder;
+  reader.Refuse(
+      Format("module \"%s\" is not one of the wizard's (RS_Enc, rsdsca, rsstrb)", module.c_str()));
+}
+
+// The wizard keeps every value within the ranges of its pages; a description outside them was
+// edited by hand, and the wizard itself would read it as BringIntoRange does.
+void CheckRanges(const DescriptionReader& reader, const BlockDescription& block) {
+  rswizard::RsSettings settings{block.m, block.n, block.check, block.irrpol, block.genstart, 1, 0,
+                                0,       1};
+  if (rswizard::IsInRange(settings)) return;
+  rswizard::RsSettings mended = settings;
+  rswizard::BringIntoRange(mended);
+  std::string values;
+  const auto note = [&values](const char* name, int value, int readAs) {
+    if (value == readAs) return;
+    if (!values.empty()) values += ", ";
+    values += Format("%s = %d (the wizard would read %d)", name, value, readAs);
+  };
+  note("m", settings.m, mended.m);
+  note("irrpol", settings.irrpol, mended.irrpol);
+  note("n", settings.n, mended.n);
+  note("check", settings.check, mended.check);
+  note("genstart", settings.genstart, mended.genstart);
+  reader.Refuse("out of the wizard's ranges: " + values);
+}
+
+void ReadGenerator(const DescriptionReader& reader, BlockDescription& block) {
+  rsmath::GaloisField field{block.m, block.n, block.irrpol, block.check, block.genstart};
+  field.BuildPowerTable();
+  field.BuildGeneratorPoly();
+  const auto& expected = rsmath::Tables().generatorPoly;
+  for (int i = 0; i < kGeneratorConstants; ++i) {
+    const std::string name = Format("gg%d", i);
+    // The wizard writes all 51; those past r must be 0 when present.
+    if (i > block.check && !reader.HasConstant(name)) continue;
+    const int value = reader.Number(name.c_str());
+    const int want = i <= block.check ? expected[static_cast<std::size_t>(i)] : 0;
+    if (value != want)
+      reader.Refuse(
+          Format("%s = %d disagrees with the generator polynomial of m = %d, irrpol = %d, "
+                 "check = %d, genstart = %d (it is %d)",
+                 name.c_str(), value, block.m, block.irrpol, block.check, block.genstart, want));
+    if (i <= block.check) block.gg.push_back(value);
+  }
+}
+
+// The bit length of r: the width the wizard gives numerr.
+int NumerrWidthOf(int check) {
+  int width = 0;
+  while ((check >> width) != 0) ++width;
+  return width;
+}
+
+void ReadDecoderConstants(const DescriptionReader& reader, BlockDescription& block) {
+  const std::string speed = reader.Text("speed");
+  if (speed != "full" && speed != "half")
+    reader.Refuse(Format("the constant speed is \"%s\", not full or half", speed.c_str()));
+  block.full = speed == "full";
+  block.numerrWidth = reader.Number("wide");
+  if (block.numerrWidth != NumerrWidthOf(block.check))
+    reader.Refuse(Format("wide = %d disagrees with check = %d (numerr has %d bits)",
+                         block.numerrWidth, block.check, NumerrWidthOf(block.check)));
+  block.invFile = reader.Text("inv_file");
+  block.evnumFile = reader.Text("evnum_file");
+  const std::string inv = rsmath::InverseTableName(block.m, block.irrpol);
+  const std::string evnum = rsmath::EvnumTableName(block.m, block.irrpol, block.genstart);
+  if (block.invFile != inv)
+    reader.Refuse(Format("inv_file is \"%s\"; the wizard names this table %s",
+                         block.invFile.c_str(), inv.c_str()));
+  if (block.evnumFile != evnum)
+    reader.Refuse(Format("evnum_file is \"%s\"; the wizard names this table %s",
+                         block.evnumFile.c_str(), evnum.c_str()));
+}
+
+// The ports the wizard gives each kind of block, in its order.
+std::vector<BlockPort> WizardPorts(const BlockDescription& block) {
+  if (!block.IsDecoder())
+    return {{"start", 0, false}, {"enable", 0, false},     {"sysclk", 0, false},
+            {"reset", 0, false}, {"rsin", block.m, false}, {"rsout", block.m, true}};
+  return {{"sysclk", 0, false},
+          {"reset", 0, false},
+          {"rsin", block.m, false},
+          {"rsout", block.m, true},
+          {"dsin", 0, false},
+          {"dsout", 0, false},
+          {"rdyin", 0, true},
+          {"outvalid", 0, true},
+          {"decfail", 0, true},
+          {"bypass", 0, false},
+          {"numerr", block.numerrWidth, true}};
+}
+
+void ReadPorts(const DescriptionReader& reader, BlockDescription& block) {
+  using namespace description::column;
+  std::vector<BlockPort> expected = WizardPorts(block);
+  for (std::size_t i = 0; const description::DescriptionEntry* row = reader.Ports().EntryAt(i);
+       ++i) {
+    const std::string& name = (*row)[kPortName];
+    auto match = std::find_if(expected.begin(), expected.end(),
+                              [&name](const BlockPort& port) { return port.name == name; });
+    if (match == expected.end())
+      reader.Refuse(
+          Format("the port %s is not a port of this block, or is listed twice", name.c_str()));
+    const std::string direction = match->output ? "OUTPUT" : "INPUT";
+    const std::string width = Format("%d", match->width);
+    const std::string lsb = match->width ? "1" : "0";
+    if ((*row)[kPortDirection] != direction || (*row)[kPortWidth] != width ||
+        (*row)[kPortLsb] != lsb)
+      reader.Refuse(Format("the port %s should be %s with width %s and lowest bit %s", name.c_str(),
+                           direction.c_str(), width.c_str(), lsb.c_str()));
+    block.ports.push_back(*match);
+    expected.erase(match);
+  }
+  if (!expected.empty())
+    reader.Refuse(Format("the port %s is missing", expected.front().name.c_str()));
+}
+
+}  // namespace
+
+BlockDescription ReadBlockDescription(std::string_view text, const std::string& cnxName) {
+  const DescriptionReader reader(text, cnxName);
+  BlockDescription block;
+  block.kind = KindOfModule(reader);
+  block.m = reader.Number("m");
+  block.n = reader.Number("n");
+  block.check = reader.Number("check");
+  block.irrpol = reader.Number("irrpol");
+  block.genstart = reader.Number("genstart");
+  CheckRanges(reader, block);
+  if (block.IsDecoder())
+    ReadDecoderConstants(reader, block);
+  else
+    ReadGenerator(reader, block);
+  ReadPorts(reader, block);
+  return block;
+}
+
+}  // namespace hdl

@@ -1,0 +1,185 @@
+#include "hdl/error_testbench.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <random>
+#include <vector>
+
+#include "platform/text_format.h"
+#include "rsmath/rs_decoder.h"
+
+namespace hdl {
+
+namespace {
+
+using platform::Format;
+
+struct TestWord {
+  std::vector<int32_t> received;  // word[i] the coefficient of x^i; word[n-1] goes first
+  std::vector<int32_t> expected;
+  int injected = 0;  // symbol errors added to the codeword
+  int numerr = 0;
+  bool decfail = false;
+  bool bypass = false;
+};
+
+// Symbol errors of each codeword: 0 .. t, t twice more, then beyond what the code corrects.
+std::vector<int> ErrorCounts(const BlockDescription& block) {
+  const int t = block.Corrects();
+  std::vector<int> counts;
+  for (int e = 0; e <= t; ++e) counts.push_back(e);
+  counts.insert(counts.end(), {t, t});
+  for (int e : {t + 1, t + 2, block.check})
+    if (e <= block.n) counts.push_back(e);
+  return counts;
+}
+
+std::vector<TestWord> TestWords(const BlockDescription& block) {
+  const rsmath::GaloisField field{block.m, block.n, block.irrpol, block.check, block.genstart};
+  // Seeded by the code, so that every design gets words of its own and the file is the same
+  // at every run.
+  std::mt19937 random(static_cast<std::uint32_t>(
+      block.m * 1000003 + block.n * 10007 + block.check * 101 + block.irrpol + block.genstart));
+  const int symbols = 1 << block.m;
+  std::vector<int> counts = ErrorCounts(block);
+  counts.push_back(block.Corrects());  // the bypassed word, last
+  std::vector<TestWord> words;
+  for (std::size_t w = 0; w < counts.size(); ++w) {
+    std::vector<int32_t> message(static_cast<std::size_t>(block.n - block.check));
+    for (int32_t& symbol : message) symbol = static_cast<int32_t>(random() % symbols);
+    TestWord word;
+    word.received = rsmath::EncodeWord(field, message);
+    std::vector<int> positions(static_cast<std::size_t>(block.n));
+    for (int i = 0; i < block.n; ++i) positions[static_cast<std::size_t>(i)] = i;
+    for (int e = 0; e < counts[w]; ++e) {
+      std::swap(
+          positions[static_cast<std::size_t>(e)],
+          positions[static_cast<std::size_t>(e + static_cast<int>(random() % (block.n - e)))]);
+      word.received[static_cast<std::size_t>(positions[static_cast<std::size_t>(e)])] ^=
+          static_cast<int32_t>(1 + random() % (symbols - 1));
+    }
+    word.injected = counts[w];
+    word.expected = word.received;
+    word.bypass = w + 1 == counts.size();
+    if (!word.bypass) {
+      const rsmath::DecodeResult result = rsmath::DecodeWord(field, word.expected);
+      word.decfail = result.failed;
+      word.numerr = result.failed ? 0 : result.corrected;
+    }
+    words.push_back(std::move(word));
+  }
+  return words;
+}
+
+// name[base + j] = word[n-1-j], eight to a line: the symbols in the order they go on the wire.
+std::string WordLines(const char* name, int base, const std::vector<int32_t>& word) {
+  std::string text;
+  const int n = static_cast<int>(word.size());
+  for (int j = 0; j < n; ++j)
+    text += Format("%s%s[%d] = %d;%s", j % 8 == 0 ? "    " : " ", name, base + j,
+                   word[static_cast<std::size_t>(n - 1 - j)], j % 8 == 7 || j + 1 == n ? "\n" : "");
+  return text;
+}
+
+std::string Driver(const BlockDescription& block, int count) {
+  std::string text =
+      "  // Reset for two clocks, then the words.\n"
+      "  initial begin\n"
+      "    reset = 1;\n"
+      "    dsout = 1;\n"
+      "    @(posedge sysclk);\n"
+      "    @(posedge sysclk);\n"
+      "    #1 reset = 0;\n";
+  if (block.kind == BlockKind::kDiscreteDecoder) {
+    text += Format(
+        "    // A symbol is taken on each edge where dsin and rdyin are both 1.\n"
+        "    for (c = 0; c < %d; c = c + 1) begin\n"
+        "      j = 0;\n"
+        "      while (j < %d) begin\n"
+        "        rsin = rxSym[c * %d + j];\n"
+        "        dsin = 1;\n"
+        "        bypass = j == 0 && rxBypass[c];\n"
+        "        @(posedge sysclk);\n"
+        "        if (rdyin === 1'b1) j = j + 1;\n"
+        "        #1;\n"
+        "      end\n"
+        "    end\n",
+        count, block.n, block.n);
+  } else {
+    text += Format(
+        "    // A one-clock dsin pulse on each word's first symbol, a word every %d clocks.\n"
+        "    for (c = 0; c < %d; c = c + 1) begin\n"
+        "      for (j = 0; j < %d; j = j + 1) begin\n"
+        "        rsin = j < %d ? rxSym[c * %d + j] : 0;\n"
+        "        dsin = j == 0;\n"
+        "        bypass = j == 0 && rxBypass[c];\n"
+        "        @(posedge sysclk);\n"
+        "        #1;\n"
+        "      end\n"
+        "    end\n",
+        StreamingSpacing(block), count, StreamingSpacing(block), block.n, block.n);
+  }
+  return text + "    dsin = 0;\n    bypass = 0;\n    rsin = 0;\n  end\n\n";
+}
+
+// Clocks by which every word must have come out: the words' own input time with room for the
+// slowest variant's decoding after each.
+long Timeout(const BlockDescription& block, int count) {
+  const long perWord = block.kind == BlockKind::kDiscreteDecoder
+                           ? 4L * block.n + 12L * block.check + 8
+                           : StreamingSpacing(block);
+  return 2 + count * perWord + 4L * (block.n + 3L * block.check * block.check) + 100;
+}
+
+}  // namespace
+
+int StreamingSpacing(const BlockDescription& block) {
+  if (block.full) return block.n;
+  // The wizard's own streaming spacing D, in clocks.
+  const int v = std::max(block.n + block.check, 3 * block.check * block.check);
+  return v + 4 + 3 * block.n / 2;
+}
+
+std::string ErrorTestbench(const BlockDescription& block, const TestbenchNames& names) {
+  const std::vector<TestWord> words = TestWords(block);
+  const int count = static_cast<int>(words.size());
+  std::string text = TestbenchHead(block, names);
+  text += DecoderExpectations(block, count);
+  text += Format(
+      "  reg [%d:1] rxSym [0:%d];\n"
+      "  reg rxBypass [0:%d];\n"
+      "  integer c;\n"
+      "  integer j;\n\n"
+      "  initial begin\n",
+      block.m, count * block.n - 1, count - 1);
+  for (int w = 0; w < count; ++w) {
+    const TestWord& word = words[static_cast<std::size_t>(w)];
+    text += Format("    // word %d: %d errors, %s, numerr %d, decfail %d\n", w, word.injected,
+                   word.bypass    ? "bypassed"
+                   : word.decfail ? "not correctable"
+                                  : "corrected",
+                   word.numerr, word.decfail ? 1 : 0);
+    text += WordLines("rxSym", w * block.n, word.received);
+    text += WordLines("expSym", w * block.n, word.expected);
+    text += Format("    rxBypass[%d] = %d;\n    expNumerr[%d] = %d;\n    expFail[%d] = %d;\n", w,
+                   word.bypass ? 1 : 0, w, word.numerr, w, word.decfail ? 1 : 0);
+  }
+  text += Format("    queued = %d;\n  end\n\n", count);
+  text += "  always #50 sysclk = ~sysclk;\n\n";
+  text += Driver(block, count);
+  text += "  always @(posedge sysclk) begin\n    if (reset === 1'b0) begin\n";
+  text += DecoderOutputCheck(block);
+  text += Format("      if (cameOut == %d) report;\n    end\n  end\n\n", count);
+  text += Format(
+      "  initial begin\n"
+      "    #%ld;\n"
+      "    checks = checks + 1;\n"
+      "    failed = failed + 1;\n"
+      "    $display(\"FAIL at %%0t: time ran out: %%0d of %d words came out\", $time, cameOut);\n"
+      "    report;\n"
+      "  end\n\n",
+      Timeout(block, count) * 100, count);
+  return text + TestbenchTail();
+}
+
+}  // namespace hdl

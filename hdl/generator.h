@@ -1,0 +1,32 @@
+// From a description the wizard wrote to the files of the block, next to the design file:
+// NAME.cmp always; for a .v design also NAME.v, NAME_tb.v when the wizard wrote NAME.vec, and
+// NAME_errors_tb.v for a decoder. Everything is made and checked before the first file is
+// written, so a refusal leaves no file behind.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace hdl {
+
+struct GenerateRequest {
+  std::string designPath;
+  // Where the RTL sources may be, in order of preference; the first that holds the core's top
+  // file is used.
+  std::vector<std::string> rtlDirectories;
+  bool force = false;  // replace files that lack rsmanager's header line too
+};
+
+struct GenerateResult {
+  std::vector<std::string> written;  // paths, in the order written
+  std::string note;                  // what was left out and why; empty when nothing was
+};
+
+// Throws Refusal when the design file's extension or name cannot serve: checked before the
+// wizard is started, too.
+void CheckDesignFile(const std::string& designPath);
+
+// Throws Refusal.
+GenerateResult Generate(const GenerateRequest& request);
+
+}  // namespace hdl

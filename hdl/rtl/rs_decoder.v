@@ -1,0 +1,178 @@
+// Reed-Solomon decoder core: syndromes while a word comes in, the key equation, one Chien and
+// Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
+// leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
+// follows the search; the received word waits in a memory, the error values in a small one.
+// uses: rs_syndrome.v rs_kes_full.v rs_kes_half.v rs_chien_forney.v rs_ram.v
+module rs_decoder #(
+  parameter M = 8, parameter N = 204, parameter R = 16,
+  parameter IRRPOL = 285, parameter GENSTART = 0,
+  parameter DISCRETE = 0,
+  parameter FULL = 1,
+  parameter NUMERR_W = 5,
+  parameter [(1<<M)*M-1:0] INV_ROM = 0,
+  parameter [(1<<M)*M-1:0] EVNUM_ROM = 0
+) (
+  input clk, input reset, input dsin, input dsout, input bypass,
+  input [M-1:0] din, output [M-1:0] dout,
+  output rdyin, output outvalid, output decfail, output [NUMERR_W-1:0] numerr
+);
+  localparam T = R / 2;
+  localparam IW = $clog2(N);
+  localparam LW = $clog2(T + 1) + 1;
+  // Key-equation solver timing: clocks from start to done, and the closest starts it takes.
+  localparam KES_LAT = (FULL != 0) ? R + T + 2 : 3 * R * (T + 1) + 4;
+  localparam KES_GAP = (FULL != 0) ? R + 1 : 3 * R * (T + 1) + 4;
+  localparam SPACE = (KES_GAP > N) ? KES_GAP : N;        // closest word starts
+  localparam GUARD = (DISCRETE != 0) ? ((SPACE - N > 1) ? SPACE - N : 1) : SPACE - N;
+  localparam GW = $clog2(GUARD + 2);
+  // A received symbol waits 2N + KES_LAT clocks; the words in that window bound the memory.
+  localparam WIN = 2 * N + KES_LAT + 2;
+  localparam WORDS_IN = (WIN - 1) / SPACE + 2;
+  localparam OCC = (WIN < N * WORDS_IN) ? WIN : N * WORDS_IN;
+  localparam AW = $clog2(OCC);
+  localparam EAW = $clog2(2 * T + 1);
+  localparam integer NL = N - 1;
+
+  // ---- input: word framing, syndromes, received-word memory ----
+  reg dsin_q, rx, rdy, bp_l, kstart;
+  reg [IW-1:0] icnt;
+  reg [GW-1:0] guard;
+  reg [AW-1:0] wp;
+
+  wire take = (DISCRETE != 0) ? (dsin && rdy) : (rx || (dsin && !dsin_q && rdy));
+  wire first = !rx;
+  wire lastsym = take && (icnt == NL[IW-1:0]);
+  wire bp_now = first ? bypass : bp_l;
+  wire rx_n = take ? !lastsym : rx;
+  wire [GW-1:0] guard_n = lastsym ? GUARD[GW-1:0] : ((guard != 0) ? guard - 1'b1 : guard);
+
+  always @(posedge clk) dsin_q <= dsin;
+
+  always @(posedge clk)
+    if (reset) begin
+      rx <= 1'b0;
+      rdy <= 1'b1;
+      kstart <= 1'b0;
+      icnt <= {IW{1'b0}};
+      guard <= {GW{1'b0}};
+      wp <= {AW{1'b0}};
+    end else begin
+      rx <= rx_n;
+      guard <= guard_n;
+      rdy <= ((DISCRETE != 0) || !rx_n) && (guard_n == 0);
+      kstart <= lastsym;
+      if (take) begin
+        icnt <= lastsym ? {IW{1'b0}} : icnt + 1'b1;
+        wp <= wp + 1'b1;
+      end
+    end
+
+  always @(posedge clk)
+    if (take && first) bp_l <= bypass;
+
+  wire [R*M-1:0] syn;
+  rs_syndrome #(.M(M), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART)) u_syn (
+    .clk(clk), .en(take), .first(first), .din(din), .syn(syn));
+
+  reg [AW-1:0] rp;
+  wire rd;
+  wire [M:0] word;
+  rs_ram #(.W(M + 1), .AW(AW), .SYNC_READ(1)) u_buf (
+    .clk(clk), .we(take), .waddr(wp), .wdata({bp_now, din}),
+    .re(rd), .raddr(rp), .rdata(word));
+
+  // ---- key equation ----
+  wire kdone;
+  wire [(T+1)*M-1:0] lambda;
+  wire [T*M-1:0] omega;
+  generate
+    if (FULL != 0) begin : g_full
+      rs_kes_full #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
+        .clk(clk), .reset(reset), .start(kstart), .syn(syn),
+        .done(kdone), .lambda(lambda), .omega(omega));
+    end else begin : g_half
+      rs_kes_half #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
+        .clk(clk), .reset(reset), .start(kstart), .syn(syn),
+        .done(kdone), .lambda(lambda), .omega(omega));
+    end
+  endgenerate
+
+  // ---- search and error values ----
+  wire cf_last, fin, fin_ok, push, push_tag;
+  wire [LW-1:0] fin_num;
+  wire [IW-1:0] push_idx;
+  wire [M-1:0] push_err;
+  rs_chien_forney #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART),
+                    .INV_ROM(INV_ROM), .EVNUM_ROM(EVNUM_ROM), .IW(IW), .LW(LW)) u_cf (
+    .clk(clk), .reset(reset), .load(kdone), .lambda(lambda), .omega(omega),
+    .last(cf_last), .fin(fin), .fin_ok(fin_ok), .fin_num(fin_num),
+    .push(push), .push_idx(push_idx), .push_err(push_err), .push_tag(push_tag));
+
+  reg [EAW-1:0] ewp, erp;
+  wire [IW+M:0] ehead;
+  rs_ram #(.W(IW + M + 1), .AW(EAW), .SYNC_READ(0)) u_err (
+    .clk(clk), .we(push), .waddr(ewp), .wdata({push_tag, push_idx, push_err}),
+    .re(1'b0), .raddr(erp), .rdata(ehead));
+
+  // ---- output pass: symbol 0 on the edge where fin is 1, then N - 1 more ----
+  reg oact, otag, ook;
+  reg [IW-1:0] ocnt;
+  reg [LW-1:0] onum;
+  reg [M-1:0] rs_q;
+  reg ov_q, df_q;
+  reg [NUMERR_W-1:0] ne_q;
+
+  wire oedge = fin || oact;
+  wire [IW-1:0] oidx = fin ? {IW{1'b0}} : ocnt;
+  wire ok_i = fin ? fin_ok : ook;
+  wire [LW-1:0] num_i = fin ? fin_num : onum;
+  /* verilator lint_off UNUSEDSIGNAL */
+  wire [31:0] num_w = {{(32-LW){1'b0}}, num_i};   // numerr in its own width
+  /* verilator lint_on UNUSEDSIGNAL */
+  wire wbp = word[M];
+  wire match = oedge && (ewp != erp) && (ehead[IW+M] == otag) && (ehead[IW+M-1:M] == oidx);
+  wire apply = match && ok_i && !wbp;
+  wire olast = oedge && (oidx == NL[IW-1:0]);
+  assign rd = cf_last || (oedge && !olast);
+
+  always @(posedge clk)
+    if (reset) begin
+      oact <= 1'b0;
+      otag <= 1'b0;
+      ocnt <= {IW{1'b0}};
+      rp <= {AW{1'b0}};
+      erp <= {EAW{1'b0}};
+      ewp <= {EAW{1'b0}};
+    end else begin
+      if (rd) rp <= rp + 1'b1;
+      if (push) ewp <= ewp + 1'b1;
+      if (match) erp <= erp + 1'b1;
+      if (fin) begin
+        ook <= fin_ok;
+        onum <= fin_num;
+      end
+      oact <= oedge && !olast;
+      ocnt <= oidx + 1'b1;
+      if (olast) otag <= !otag;
+    end
+
+  // The outputs are registers; an edge with dsout = 0 loads them with 0.
+  always @(posedge clk)
+    if (reset || !dsout || !oedge) begin
+      ov_q <= 1'b0;
+      rs_q <= {M{1'b0}};
+      ne_q <= {NUMERR_W{1'b0}};
+      df_q <= 1'b0;
+    end else begin
+      ov_q <= 1'b1;
+      rs_q <= word[M-1:0] ^ (apply ? ehead[M-1:0] : {M{1'b0}});
+      ne_q <= (ok_i && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
+      df_q <= !ok_i && !wbp;
+    end
+
+  assign dout = rs_q;
+  assign outvalid = ov_q;
+  assign numerr = ne_q;
+  assign decfail = df_q;
+  assign rdyin = rdy;
+endmodule

@@ -1,0 +1,113 @@
+// Systematic Reed-Solomon encoder: the K = N - R message symbols of a codeword pass through,
+// highest power first, followed by the R check symbols, the remainder of message(x) x^R divided
+// by g(x), highest power first. One symbol per enabled clock, each output one clock after its
+// input; codewords follow one another without a gap. R >= 2.
+//
+// The division takes each message symbol one clock late: the edge that takes a symbol into the
+// output register also registers what it feeds back, symbol plus top cell of the remainder.
+// The top cell itself is never stored, since only that sum needs it. So every cell's next
+// value depends on flip-flops alone, one LUT level for most bits; din reaches only the output
+// register and the feedback register, and `start` simply clears the cells through the
+// flip-flops' synchronous reset while its symbol waits in the feedback register. At the first
+// check symbol the output register takes the top cell's next value, so the late division
+// costs no clock.
+module rs_encoder #(
+  parameter M = 8,
+  parameter N = 204,
+  parameter R = 16,
+  parameter IRRPOL = 285,
+  // gg1 .. ggR of the description: entry i-1 = gg_i, the coefficient of x^(R-i) of g(x); gg0 = 1
+  parameter [R*M-1:0] GG = 0
+) (
+  input clk,
+  input reset,
+  input start,
+  input enable,
+  input [M-1:0] din,
+  output [M-1:0] dout
+);
+
+`include "rs_gf_functions.vh"
+
+  localparam CW = (N > 1) ? $clog2(N) : 1;
+  localparam integer LAST_I = N - 1;
+  localparam integer K_I = N - R;
+  localparam [CW-1:0] LAST = LAST_I[CW-1:0];
+  localparam [CW-1:0] K = K_I[CW-1:0];
+  localparam [CW-1:0] ONE = {{(CW - 1) {1'b0}}, 1'b1};
+  localparam LOW = (R - 1) * M;
+
+  // Cells 0 .. R-2 of the remainder, cell j the coefficient of x^j.
+  reg [LOW-1:0] rem = {LOW{1'b0}};
+  // What the symbol in out_q feeds back: that symbol plus the top cell; 0 while out_q holds
+  // no message symbol that the division has still to take.
+  reg [M-1:0] feedback = {M{1'b0}};
+  // Initial 0: the output reads 0 before the first clock edge.
+  reg [M-1:0] out_q = {M{1'b0}};
+  // Position in the codeword of the symbol that the next enabled edge takes.
+  reg [CW-1:0] count = {CW{1'b0}};
+
+  wire in_message = start || count < K;
+
+  function integer ones;
+    input [M-1:0] v;
+    integer i;
+    begin
+      ones = 0;
+      for (i = 0; i < M; i = i + 1) ones = ones + {31'd0, v[i]};
+    end
+  endfunction
+
+  // One division step, cells 0 .. R-1; with no feedback the remainder just shifts out,
+  // upwards, so after the R check symbols the cells are empty again for the next codeword.
+  wire [R*M-1:0] rem_next;
+  genvar j, b;
+  generate
+    for (j = 0; j < R; j = j + 1) begin : stage
+      localparam [M-1:0] G = GG[(R-1-j)*M +: M];
+      wire [M-1:0] below;
+      wire [M-1:0] product;
+      if (j == 0) begin : first
+        assign below = {M{1'b0}};
+      end else begin : other
+        assign below = rem[(j-1)*M +: M];
+      end
+      for (b = 0; b < M; b = b + 1) begin : bits
+        localparam [M-1:0] MASK = gf_mul_mask(G, b);
+        // A bit that takes all but at most two feedback bits is the parity of all of them,
+        // one term shared by every such bit, plus those few: fewer terms, and with the
+        // cell's own bit it still fits a 6-input LUT.
+        if (ones(MASK) >= M - 2 && 2 * ones(MASK) > M + 1) begin : wide
+          assign product[b] = (^feedback) ^ (^(feedback & ~MASK));
+        end else begin : narrow
+          assign product[b] = ^(feedback & MASK);
+        end
+      end
+      assign rem_next[j*M +: M] = below ^ product;
+    end
+  endgenerate
+  wire [M-1:0] top_next = rem_next[LOW +: M];
+
+  always @(posedge clk) begin
+    if (reset || start) rem <= {LOW{1'b0}};
+    else if (enable) rem <= rem_next[LOW-1:0];
+
+    if (reset) begin
+      out_q <= {M{1'b0}};
+      feedback <= {M{1'b0}};
+      count <= {CW{1'b0}};
+    end else if (enable) begin
+      out_q <= in_message ? din : top_next;
+      // A codeword begun afresh has an empty remainder: its first symbol feeds back alone.
+      feedback <= !in_message ? {M{1'b0}} : start ? din : din ^ top_next;
+      count <= start ? ONE : (count == LAST) ? {CW{1'b0}} : count + ONE;
+    end else if (start) begin
+      // The codeword begins with the next enabled symbol; the symbol in out_q is abandoned.
+      feedback <= {M{1'b0}};
+      count <= {CW{1'b0}};
+    end
+  end
+
+  assign dout = out_q;
+
+endmodule

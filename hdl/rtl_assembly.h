@@ -1,0 +1,21 @@
+// Copies the RTL a core needs into one self-contained text: the closure of the "// uses:" lines
+// from the core's top file, every `include line replaced by the file it names, and every module
+// those files declare renamed with a prefix, so that two blocks can live in one design.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace hdl {
+
+// rtlDirectory ends in "/". Throws Refusal when a file is missing or a name leaves the
+// directory. The files follow one another in the order they were first named, the top first.
+std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,
+                         std::string_view prefix);
+
+// Replaces every whole-word occurrence of each name in names by prefix + name.
+std::string PrefixNames(std::string_view text, const std::vector<std::string>& names,
+                        std::string_view prefix);
+
+}  // namespace hdl

@@ -1,0 +1,90 @@
+// rsmanager: plays the wizard's manager and turns the description into the block's Verilog,
+// its component declaration and testbenches.
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+#include "hdl/generator.h"
+#include "hdl/refusal.h"
+#include "manager/program_paths.h"
+#include "manager/wizard_session.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "Usage: rsmanager [--force] DESIGN.v\n"
+    "       rsmanager --generate [--force] DESIGN.v\n"
+    "       rsmanager --help\n"
+    "\n"
+    "Runs the RS CODEC wizard (rswizard) on DESIGN as its manager, printing a line per notice,\n"
+    "and after Finish generates next to the design, from NAME.cnx:\n"
+    "  NAME.cmp         the VHDL component declaration\n"
+    "  NAME.v           the block as a self-contained Verilog-2005 design\n"
+    "  NAME_tb.v        a self-checking testbench from the wizard's NAME.vec, when there is one\n"
+    "  NAME_errors_tb.v a decoder's testbench with injected errors\n"
+    "A .vhd or .tdf design gets NAME.cmp only.\n"
+    "\n"
+    "  --generate  generate from the existing NAME.cnx without starting the wizard\n"
+    "  --force     also replace files that rsmanager did not write\n"
+    "  --help      show this text\n"
+    "\n"
+    "Exit status: 0 generated; 2 cancelled; 255 left with < Back; 1 anything else.\n";
+
+int Fail(const std::string& message) {
+  std::fprintf(stderr, "rsmanager: %s\n", message.c_str());
+  return 1;
+}
+
+int Generate(const std::string& design, bool force) {
+  try {
+    const hdl::GenerateResult result = hdl::Generate({design, manager::HdlDirectories(), force});
+    for (const std::string& path : result.written) std::printf("wrote %s\n", path.c_str());
+    if (!result.note.empty()) std::printf("rsmanager: %s\n", result.note.c_str());
+    return 0;
+  } catch (const hdl::Refusal& refusal) {
+    return Fail(refusal.what());
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  bool generateOnly = false, force = false;
+  std::string design;
+  for (int i = 1; i < argc; ++i) {
+    const std::string_view word = argv[i];
+    if (word == "--help" || word == "-h") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (word == "--generate") {
+      generateOnly = true;
+    } else if (word == "--force") {
+      force = true;
+    } else if (word.starts_with("-")) {
+      return Fail("unknown option " + std::string(word) + " (rsmanager --help lists them)");
+    } else if (!design.empty()) {
+      return Fail("more than one design file given (rsmanager --help)");
+    } else {
+      design = word;
+    }
+  }
+  if (design.empty()) return Fail("no design file given (rsmanager --help)");
+  try {
+    hdl::CheckDesignFile(design);
+  } catch (const hdl::Refusal& refusal) {
+    return Fail(refusal.what());
+  }
+  if (generateOnly) return Generate(design, force);
+  switch (manager::RunWizardSession(design)) {
+    case manager::SessionEnd::kFinished:
+      return Generate(design, force);
+    case manager::SessionEnd::kCancelled:
+      return 2;
+    case manager::SessionEnd::kBackedOut:
+      return 255;
+    case manager::SessionEnd::kFailed:
+      break;
+  }
+  return 1;
+}

@@ -1,0 +1,44 @@
+#include "manager/program_paths.h"
+
+#include <cstdlib>
+#include <string_view>
+
+#include "platform/child_process.h"
+#include "platform/platform.h"
+
+namespace manager {
+
+namespace {
+
+std::string ProgramDirectory() {
+  const std::string self = platform::Process().ExecutablePath();
+  const std::size_t slash = self.rfind('/');
+  return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+}
+
+}  // namespace
+
+std::optional<std::string> FindWizard() {
+  std::vector<std::string> candidates{ProgramDirectory() + "/rswizard", RSMANAGER_BUILD_WIZARD};
+  const char* path = std::getenv("PATH");
+  std::string_view rest = path ? path : "";
+  while (!rest.empty()) {
+    const std::size_t colon = std::min(rest.find(':'), rest.size());
+    const std::string_view directory = rest.substr(0, colon);
+    candidates.push_back((directory.empty() ? std::string(".") : std::string(directory)) +
+                         "/rswizard");
+    rest.remove_prefix(std::min(colon + 1, rest.size()));
+  }
+  for (const std::string& candidate : candidates)
+    if (platform::IsExecutableFile(candidate)) return candidate;
+  return std::nullopt;
+}
+
+std::vector<std::string> HdlDirectories() {
+  const char* override = std::getenv("RSMANAGER_HDL_DIR");
+  if (override && *override) return {override};
+  const std::string here = ProgramDirectory();
+  return {here + "/hdl", here + "/../share/rswizard/hdl", RSMANAGER_SOURCE_HDL};
+}
+
+}  // namespace manager

@@ -1,0 +1,228 @@
+// Wizard -> rsmanager --generate -> verilator lint -> iverilog/vvp, for every field polynomial
+// of every m with a spread of n, r and first roots, each variant of the block; the testbenches
+// can fail; the component declaration analyses in GHDL.
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "rswizard/primitive_polynomials.h"
+#include "tests/manager/manager_run.h"
+#include "tests/support/fake_platform.h"
+#include "tests/support/text_lines.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using managertest::Code;
+using managertest::Shell;
+using testsupport::ReadFileText;
+using testsupport::WriteFileText;
+
+const char* const kDecoders[] = {"discrete full", "discrete half", "streaming full",
+                                 "streaming half"};
+
+// Each polynomial of m gets the next of four shapes: the longest code, k = 1 with the
+// largest first root, many check symbols, an odd r.
+std::vector<Code> EncoderCodes() {
+  std::vector<Code> codes;
+  for (int m = rswizard::kMinBitsPerSymbol; m <= rswizard::kMaxBitsPerSymbol; ++m) {
+    const int top = (1 << m) - 1;
+    int shape = 0;
+    for (int p : rswizard::PolynomialsFor(m)) {
+      const int many = std::min(50, top / 3);
+      const Code shapes[] = {{"encoder", m, p, top, 4, 0},
+                             {"encoder", m, p, many + 1, many, top - many},
+                             {"encoder", m, p, top - 3, many, 1},
+                             {"encoder", m, p, top / 2 + 1, 7, top - 10}};
+      codes.push_back(shapes[shape++ % 4]);
+    }
+  }
+  codes.push_back({"encoder", 8, 285, 255, 50, 0});
+  codes.push_back({"encoder", 8, 285, 204, 16, 0});
+  return codes;
+}
+
+std::vector<Code> DecoderCodes() {
+  std::vector<Code> codes;
+  for (const char* kind : kDecoders) {
+    codes.push_back({kind, 4, 25, 15, 4, 3});
+    codes.push_back({kind, 6, 67, 9, 8, 1});  // k = 1
+    codes.push_back({kind, 5, 41, 31, 6, 2});
+  }
+  codes.push_back({"streaming full", 8, 285, 255, 50, 0});
+  codes.push_back({"discrete full", 8, 285, 255, 50, 0});
+  return codes;
+}
+
+// The long sweep: every n of a few r for each variant.
+std::vector<Code> NightlyCodes() {
+  std::vector<Code> codes;
+  if (!std::getenv("RSMANAGER_NIGHTLY_SWEEP")) return codes;
+  for (const char* kind :
+       {"encoder", "discrete full", "discrete half", "streaming full", "streaming half"})
+    for (int r : {4, 5, 16, 50})
+      for (int n = r + 1; n <= 255; n += 23) codes.push_back({kind, 8, 391, n, r, 255 - r});
+  return codes;
+}
+
+bool IsDecoder(const Code& code) {
+  return std::string(code.kind) != "encoder";
+}
+
+// Ends with "N checks, 0 failed" and status 0 (or, when failing is expected, not).
+void ExpectRun(const fs::path& dir, const std::string& testbench, bool pass = true) {
+  const testsupport::RunResult run =
+      Shell("cd " + dir.string() + " && iverilog -o sim " + testbench + " rs.v && vvp -n sim");
+  const std::vector<std::string> lines = testsupport::SplitLines(run.out);
+  ASSERT_FALSE(lines.empty());
+  if (pass) {
+    EXPECT_EQ(run.exitStatus, 0) << run.out;
+    const std::string& last = lines.back();
+    EXPECT_NE(last.find(" checks, 0 failed"), std::string::npos) << run.out;
+    EXPECT_NE(last.rfind("0 checks", 0), 0u) << "nothing checked";
+  } else {
+    EXPECT_NE(run.exitStatus, 0) << run.out;
+  }
+}
+
+// The block built by the wizard from a console session, and generated.
+void Generate(const fs::path& dir, const Code& code, const std::string& design = "rs.v") {
+  const testsupport::RunResult wizard =
+      testsupport::RunWizard({"-n", (dir / design).string()}, managertest::Events(code));
+  ASSERT_EQ(wizard.exitStatus, 0) << wizard.err;
+  const std::string cnx = ReadFileText(dir / "rs.cnx");
+  for (const auto& [key, value] : {std::pair{"m", code.m},
+                                   {"n", code.n},
+                                   {"check", code.r},
+                                   {"irrpol", code.irrpol},
+                                   {"genstart", code.genstart}})
+    ASSERT_NE(cnx.find(platform::Format("CONSTANT: %s NUMERIC \"%d\"\n", key, value)),
+              std::string::npos)
+        << "the session did not set " << key;
+  const testsupport::RunResult run =
+      managertest::RunManager({"--generate", (dir / design).string()});
+  ASSERT_EQ(run.exitStatus, 0) << run.err;
+}
+
+// The decoder needs both key-equation solvers.
+bool HasRtl(const Code& code) {
+  const fs::path rtl = managertest::RtlDirectory();
+  return IsDecoder(code) ? fs::exists(rtl / "rs_decoder.v") && fs::exists(rtl / "rs_kes_half.v")
+                         : fs::exists(rtl / "rs_encoder.v");
+}
+class GeneratedBlock : public ::testing::TestWithParam<Code> {};
+
+TEST_P(GeneratedBlock, LintsAndPassesItsTestbenches) {
+  const Code& code = GetParam();
+  if (!HasRtl(code)) GTEST_SKIP() << "no RTL for the " << code.kind << " yet";
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), code));
+  const testsupport::RunResult lint =
+      Shell("verilator --lint-only -Wall " + (dir.Path() / "rs.v").string());
+  EXPECT_EQ(lint.exitStatus, 0) << lint.out;
+  EXPECT_EQ(lint.out, "");
+  // A streaming decoder's vector file spaces its words by about 1.7 r^2 clocks, ten times:
+  // for large r that is the long sweep's business.
+  const std::string vec = ReadFileText(dir.Path() / "rs.vec");
+  const long stop = std::atol(vec.c_str() + vec.find("STOP ") + 5);
+  if (stop <= 3000000 || std::getenv("RSMANAGER_NIGHTLY_SWEEP"))
+    ExpectRun(dir.Path(), "rs_tb.v");
+  else
+    std::printf("the vector file runs to %ld: its testbench runs in the nightly sweep\n", stop);
+  if (IsDecoder(code)) ExpectRun(dir.Path(), "rs_errors_tb.v");
+}
+
+std::string CodeName(const ::testing::TestParamInfo<Code>& info) {
+  std::string kind = info.param.kind;
+  for (char& c : kind)
+    if (c == ' ') c = '_';
+  return platform::Format("%s_m%d_p%d_n%d_r%d_g%d", kind.c_str(), info.param.m, info.param.irrpol,
+                          info.param.n, info.param.r, info.param.genstart);
+}
+
+INSTANTIATE_TEST_SUITE_P(Encoder, GeneratedBlock, ::testing::ValuesIn(EncoderCodes()), CodeName);
+INSTANTIATE_TEST_SUITE_P(Decoder, GeneratedBlock, ::testing::ValuesIn(DecoderCodes()), CodeName);
+INSTANTIATE_TEST_SUITE_P(Nightly, GeneratedBlock, ::testing::ValuesIn(NightlyCodes()), CodeName);
+GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(GeneratedBlock);
+
+TEST(GeneratedTestbench, FailsOnAChangedExpectedValue) {
+  const Code code{"encoder", 4, 19, 15, 4, 0};
+  if (!HasRtl(code)) GTEST_SKIP() << "no encoder RTL yet";
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), code));
+  std::string vec = ReadFileText(dir.Path() / "rs.vec");
+  const std::size_t at = vec.find("\n700> 5 = 6\n");
+  ASSERT_NE(at, std::string::npos);
+  WriteFileText(dir.Path() / "rs.vec", vec.replace(at, 12, "\n700> 5 = 7\n"));
+  ASSERT_EQ(managertest::RunManager({"--generate", dir.Dir() + "rs.v"}).exitStatus, 0);
+  const testsupport::RunResult run =
+      Shell("cd " + dir.Dir() + " && iverilog -o sim rs_tb.v rs.v && vvp -n sim");
+  EXPECT_NE(run.exitStatus, 0);
+  EXPECT_NE(run.out.find("FAIL at 701: rsout is 6, expected 7\n18 checks, 1 failed\n"),
+            std::string::npos)
+      << run.out;
+}
+
+TEST(GeneratedTestbench, ErrorsTestbenchCatchesACorruptedExpectation) {
+  const Code code{"streaming full", 4, 19, 15, 4, 0};
+  if (!HasRtl(code)) GTEST_SKIP() << "no decoder RTL yet";
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), code));
+  const fs::path testbench = dir.Path() / "rs_errors_tb.v";
+  std::string text = ReadFileText(testbench);
+  const std::size_t at = text.find("expSym[17] = ");
+  ASSERT_NE(at, std::string::npos);
+  const std::size_t value = at + 13;
+  text[value] = text[value] == '1' ? '2' : '1';
+  WriteFileText(testbench, text);
+  ExpectRun(dir.Path(), "rs_errors_tb.v", false);
+}
+
+class ComponentDeclaration : public ::testing::TestWithParam<Code> {};
+
+TEST_P(ComponentDeclaration, AnalysesInGhdl) {
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), GetParam(), "rs.vhd"));
+  EXPECT_FALSE(fs::exists(dir.Path() / "rs.v"));
+  WriteFileText(dir.Path() / "p.vhd",
+                "library ieee;\nuse ieee.std_logic_1164.all;\npackage p is\n" +
+                    ReadFileText(dir.Path() / "rs.cmp") + "end package;\n");
+  const testsupport::RunResult run = Shell("cd " + dir.Dir() + " && ghdl -a --std=08 p.vhd");
+  EXPECT_EQ(run.exitStatus, 0) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Block, ComponentDeclaration,
+                         ::testing::Values(Code{"encoder", 8, 285, 204, 16, 0},
+                                           Code{"streaming half", 6, 91, 40, 8, 2}),
+                         [](const auto& info) {
+                           return std::string(info.index ? "Decoder" : "Encoder");
+                         });
+
+}  // namespace
+
+namespace {
+
+class Synthesis : public ::testing::TestWithParam<Code> {};
+
+TEST_P(Synthesis, WithYosys) {
+  if (!HasRtl(GetParam())) GTEST_SKIP() << "no RTL for the " << GetParam().kind << " yet";
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), GetParam()));
+  const testsupport::RunResult run =
+      Shell("cd " + dir.Dir() + " && yosys -q -p 'synth -top rs' rs.v");
+  EXPECT_EQ(run.exitStatus, 0) << run.out;
+  EXPECT_EQ(run.out.find("ERROR"), std::string::npos) << run.out;
+}
+
+INSTANTIATE_TEST_SUITE_P(Block, Synthesis,
+                         ::testing::Values(Code{"encoder", 8, 285, 204, 16, 0},
+                                           Code{"streaming half", 6, 91, 40, 8, 2}),
+                         [](const auto& info) {
+                           return std::string(info.index ? "Decoder" : "Encoder");
+                         });
+
+}  // namespace

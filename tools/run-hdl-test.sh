@@ -1,0 +1,63 @@
+#!/usr/bin/env bash
+# Runs one HDL unit testbench as the test suite does: the RTL under test linted by
+# `verilator --lint-only -Wall`, then the testbench compiled by `iverilog -g2005` and run by
+# `vvp`. Passes only when the run exits 0 and its last line reads "N checks, 0 failed".
+#
+#   tools/run-hdl-test.sh TESTBENCH.v RTL.v...
+#
+# RTL files are paths or names in hdl/rtl; the files they name on their "// uses:" lines are
+# added. Each given RTL file is linted as the top of its closure, its module named after the
+# file. IVERILOG, VVP and VERILATOR name the programs (default: from PATH).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+rtl_dir=$root/hdl/rtl
+iverilog=${IVERILOG:-iverilog} vvp=${VVP:-vvp} verilator=${VERILATOR:-verilator}
+
+if [ $# -lt 2 ]; then
+  sed -n '2,12s/^# \{0,1\}//p' "$0" >&2
+  exit 2
+fi
+testbench=$1
+shift
+
+locate() {
+  if [ -f "$1" ]; then echo "$1"; elif [ -f "$rtl_dir/$1" ]; then echo "$rtl_dir/$1"; else
+    echo "run-hdl-test: no RTL file $1" >&2
+    return 1
+  fi
+}
+
+# The file and everything its "// uses:" lines reach, each once, in order of discovery.
+closure() {
+  local queue=("$(locate "$1")") seen=() file used
+  while [ ${#queue[@]} -gt 0 ]; do
+    file=${queue[0]}
+    queue=("${queue[@]:1}")
+    case " ${seen[*]-} " in *" $file "*) continue ;; esac
+    seen+=("$file")
+    for used in $(sed -n 's|^// uses:||p' "$file"); do queue+=("$(locate "$used")"); done
+  done
+  printf '%s\n' "${seen[@]}"
+}
+
+rtl=()
+for top in "$@"; do
+  mapfile -t files < <(closure "$top")
+  echo "lint: $verilator --lint-only -Wall ${files[*]##*/}"
+  "$verilator" --lint-only -Wall -I"$rtl_dir" --top-module "$(basename "${files[0]}" .v)" "${files[@]}"
+  for f in "${files[@]}"; do
+    case " ${rtl[*]-} " in *" $f "*) ;; *) rtl+=("$f") ;; esac
+  done
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+"$iverilog" -g2005 -Wall -I"$rtl_dir" -o "$work/sim" "$testbench" "${rtl[@]}"
+status=0
+"$vvp" -n "$work/sim" > "$work/log" || status=$?
+cat "$work/log"
+last=$(tail -n 1 "$work/log")
+if [ $status -ne 0 ] || ! [[ $last =~ ^[0-9]+\ checks,\ 0\ failed$ ]]; then
+  echo "run-hdl-test: $(basename "$testbench") failed (status $status)" >&2
+  exit 1
+fi
