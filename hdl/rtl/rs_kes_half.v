@@ -15,8 +15,8 @@
 //   delta'  = sum_i Lambda'_i S_(r+1-i)     (accumulated while Lambda' is formed)
 // Lambda is the textbook Berlekamp-Massey locator times the product of the gammas. Whenever the
 // final L is at most t the coefficients above t are zero throughout, so t+1 coefficients are
-// exact; L > t (no error pattern of weight <= t explains the syndromes) leaves lambda = x^t: no
-// root, degree t >= 2, so the decoder's root count always disagrees and reports the failure.
+// exact. No codeword lies within t symbols when L > t or deg Lambda < L (Lambda_L = 0): then
+// lambda and omega are 0, so that every position is a root and the decoder fails the word.
 // The odd R case runs all R iterations, so the extra syndrome is checked as well.
 //
 // Omega by Horner's rule over the syndromes, T <- x^G T + (S_(j+G-1) x^(G-1) + .. + S_j) Lambda
@@ -74,6 +74,7 @@ module rs_kes_half #(
   reg [1:0] sub_q;  // product within a coefficient step (MULS = 1)
   reg [KW-1:0] k_q;  // r - 2L, two's complement: a length change needs k >= 0
   reg [SW-1:0] fa_q;  // next syndrome to fetch for the Omega passes
+  reg short_q;  // deg Lambda < L
   reg done_q;
 
   wire iter = phase_q == ITER;
@@ -86,7 +87,8 @@ module rs_kes_half #(
   wire last_iter = iter & (pc_q == PLAST_ITER[PW-1:0]);
   wire sel = iter & (del_q != {M{1'b0}}) & ~k_q[KW-1];
   wire [KW-1:0] k_new = sel ? ~k_q : k_q + {{(KW - 1) {1'b0}}, 1'b1};
-  wire overflow = k_new[KW-1];  // after the last iteration: L = (R - k) / 2 > t
+  wire [KW-1:0] two_l = R[KW-1:0] - k_new;  // 2L after the last iteration
+  wire fail = k_q[KW-1] | short_q;  // in the Omega passes: L > t or deg Lambda < L
 
   // One syndrome port: S_(r+1-i) in the iterations, the Omega scalars at the ends of passes.
   wire fetch = (om | last_iter) & (i_q == IFETCH[IW-1:0] || (FAST && last_i));
@@ -121,10 +123,6 @@ module rs_kes_half #(
     end
   endgenerate
 
-  // L > t: x^t enters in place of the last Lambda', so omega follows it
-  wire [M-1:0] lam_in = !iter ? lam_h :
-                        (last_iter && overflow) ? (last_i ? ONE : {M{1'b0}}) : lam_new;
-
   always @(posedge clk) begin
     done_q <= 1'b0;
     if (reset) begin
@@ -143,6 +141,7 @@ module rs_kes_half #(
       i_q <= {IW{1'b0}};
       sub_q <= 2'd0;
       fa_q <= FFIRST[SW-1:0];
+      short_q <= 1'b0;
       phase_q <= ITER;
     end else if (iter | om) begin
       if (!FAST && iter) begin
@@ -151,7 +150,7 @@ module rs_kes_half #(
         if (sub_q == 2'd1) acc_q <= acc_q ^ dpart;
       end
       if (step) begin
-        lam_q <= {lam_in, lam_q[(T+1)*M-1:M]};
+        lam_q <= {iter ? lam_new : lam_h, lam_q[(T+1)*M-1:M]};
         c_q <= {iter ? hold_q : t_new, c_q[(T+1)*M-1:M]};
         hold_q <= last_i ? {M{1'b0}} : sel ? lam_h : c_h;
         dly_q <= last_i ? {M{1'b0}} : hold_q;
@@ -159,6 +158,8 @@ module rs_kes_half #(
         if (iter) dacc_q <= last_i ? {M{1'b0}} : dacc_q ^ dpart;
         if (fetch) fa_q <= fa_q - {{(SW - 1) {1'b0}}, 1'b1};
         if (FAST && fetch && !last_i) shad_q <= port;
+        if (last_iter && {{(KW - IW - 1) {1'b0}}, i_q, 1'b0} == two_l && lam_new == {M{1'b0}})
+          short_q <= 1'b1;
       end
       if (pass_end) begin
         pc_q <= pc_q + {{(PW - 1) {1'b0}}, 1'b1};
@@ -173,6 +174,10 @@ module rs_kes_half #(
         end else if (pc_q == PLAST_OMEGA[PW-1:0]) begin
           phase_q <= IDLE;
           done_q <= 1'b1;
+          if (fail) begin
+            lam_q <= {((T + 1) * M) {1'b0}};
+            c_q <= {((T + 1) * M) {1'b0}};
+          end
         end
         if (om | last_iter) begin  // the scalars of the next Omega pass
           gam_q <= port;
