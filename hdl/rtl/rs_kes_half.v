@@ -1,3 +1,4 @@
+// uses: rs_kes_half_mul.v
 // Key-equation solver of the "Half - Smaller" decoder: the inversionless Berlekamp-Massey
 // algorithm folded onto MULS general GF(2^M) multipliers, then Omega(x) = S(x) Lambda(x) mod x^t.
 //
@@ -14,16 +15,18 @@
 //   delta'  = sum_i Lambda'_i S_(r+1-i)     (accumulated while Lambda' is formed)
 // Lambda is the textbook Berlekamp-Massey locator times the product of the gammas. Whenever the
 // final L is at most t the coefficients above t are zero throughout, so t+1 coefficients are
-// exact; L > t (no error pattern of weight <= t explains the syndromes) leaves lambda = x^t: no
-// root, degree t >= 2, so the decoder's root count always disagrees and reports the failure.
+// exact. No codeword lies within t symbols when L > t or deg Lambda < L (Lambda_L = 0): then
+// lambda and omega are 0, so that every position is a root and the decoder fails the word.
 // The odd R case runs all R iterations, so the extra syndrome is checked as well.
 //
 // Omega by Horner's rule over the syndromes, T <- x^G T + (S_(j+G-1) x^(G-1) + .. + S_j) Lambda
-// (mod x^t), one pass per group of G syndromes, the highest group first.
+// (mod x^t), one pass per group of G syndromes, the highest group first, in the register of C:
+// what C leaves there ends up multiplied by x^(G * passes), a multiple of x^t, so it needs no
+// clearing.
 //
 // MULS = 3: one coefficient a clock (G = 2); MULS = 1: one multiplier time-shared, three clocks
-// a coefficient in the iterations, one in the Omega passes (G = 1). Cycles from the clock that
-// samples start to the clock in which done is 1 (exact, independent of the data):
+// a coefficient in the iterations, one in the Omega passes (G = 1). Cycles from the clock in
+// which start is 1 to the clock in which done is 1 (exact, independent of the data):
 //   MULS = 3: (R + ceil(t/2)) (t + 1) + 1          R = 16: 181
 //   MULS = 1: (3 R + t) (t + 1) + 1                R = 4: 43, R = 32: 1905, R = 50: 4551
 // Three multipliers are chosen for R = 16 only, where the DVB code (204,188) needs codewords
@@ -40,8 +43,6 @@ module rs_kes_half #(
   output [(R/2+1)*M-1:0] lambda,
   output [(R/2)*M-1:0] omega
 );
-
-`include "rs_kes_half_functions.vh"
 
   localparam integer T = R / 2;
   localparam FAST = (MULS > 1) ? 1 : 0;
@@ -73,6 +74,7 @@ module rs_kes_half #(
   reg [1:0] sub_q;  // product within a coefficient step (MULS = 1)
   reg [KW-1:0] k_q;  // r - 2L, two's complement: a length change needs k >= 0
   reg [SW-1:0] fa_q;  // next syndrome to fetch for the Omega passes
+  reg short_q;  // deg Lambda < L
   reg done_q;
 
   wire iter = phase_q == ITER;
@@ -85,7 +87,8 @@ module rs_kes_half #(
   wire last_iter = iter & (pc_q == PLAST_ITER[PW-1:0]);
   wire sel = iter & (del_q != {M{1'b0}}) & ~k_q[KW-1];
   wire [KW-1:0] k_new = sel ? ~k_q : k_q + {{(KW - 1) {1'b0}}, 1'b1};
-  wire overflow = k_new[KW-1];  // after the last iteration: L = (R - k) / 2 > t
+  wire [KW-1:0] two_l = R[KW-1:0] - k_new;  // 2L after the last iteration
+  wire fail = k_q[KW-1] | short_q;  // in the Omega passes: L > t or deg Lambda < L
 
   // One syndrome port: S_(r+1-i) in the iterations, the Omega scalars at the ends of passes.
   wire fetch = (om | last_iter) & (i_q == IFETCH[IW-1:0] || (FAST && last_i));
@@ -99,27 +102,26 @@ module rs_kes_half #(
   generate
     if (FAST) begin : g_three
       wire [M-1:0] lam_t = lam_q[T*M+:M];  // Lambda_(k-1): the coefficient just rotated
-      wire [M-1:0] p1 = kh_mul(gam_q, lam_h);
-      wire [M-1:0] p2 = kh_mul(del_q, iter ? c_h : (i_q == {IW{1'b0}}) ? {M{1'b0}} : lam_t);
-      wire [M-1:0] s12 = p1 ^ p2;
-      assign lam_new = s12;
-      assign dpart = kh_mul(s12, port);
-      assign t_new = dly_q ^ s12;
+      wire [M-1:0] p1;
+      wire [M-1:0] p2;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_gam (.a(gam_q), .b(lam_h), .y(p1));
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_del (
+          .a(del_q), .b(iter ? c_h : (i_q == {IW{1'b0}}) ? {M{1'b0}} : lam_t), .y(p2));
+      assign lam_new = p1 ^ p2;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_syn (.a(lam_new), .b(port), .y(dpart));
+      assign t_new = dly_q ^ lam_new;
     end else begin : g_one
       wire first = om | (sub_q == 2'd0);
       wire [M-1:0] ma = first ? gam_q : (sub_q == 2'd1) ? del_q : acc_q;
       wire [M-1:0] mb = first ? lam_h : (sub_q == 2'd1) ? c_h : port;
-      wire [M-1:0] p = kh_mul(ma, mb);
+      wire [M-1:0] p;
+      rs_kes_half_mul #(.M(M), .IRRPOL(IRRPOL)) u_mul (.a(ma), .b(mb), .y(p));
       assign lam_new = acc_q;
       assign dpart = p;
       assign t_new = hold_q ^ p;
       wire unused_dly = ^dly_q;
     end
   endgenerate
-
-  // L > t: x^t enters in place of the last Lambda', so omega follows it
-  wire [M-1:0] lam_in = !iter ? lam_h :
-                        (last_iter && overflow) ? (last_i ? ONE : {M{1'b0}}) : lam_new;
 
   always @(posedge clk) begin
     done_q <= 1'b0;
@@ -133,11 +135,13 @@ module rs_kes_half #(
       del_q <= syn[M-1:0];
       hold_q <= {M{1'b0}};
       dly_q <= {M{1'b0}};
+      dacc_q <= {M{1'b0}};
       k_q <= {KW{1'b0}};
       pc_q <= {PW{1'b0}};
       i_q <= {IW{1'b0}};
       sub_q <= 2'd0;
       fa_q <= FFIRST[SW-1:0];
+      short_q <= 1'b0;
       phase_q <= ITER;
     end else if (iter | om) begin
       if (!FAST && iter) begin
@@ -146,14 +150,16 @@ module rs_kes_half #(
         if (sub_q == 2'd1) acc_q <= acc_q ^ dpart;
       end
       if (step) begin
-        lam_q <= {lam_in, lam_q[(T+1)*M-1:M]};
+        lam_q <= {iter ? lam_new : lam_h, lam_q[(T+1)*M-1:M]};
         c_q <= {iter ? hold_q : t_new, c_q[(T+1)*M-1:M]};
         hold_q <= last_i ? {M{1'b0}} : sel ? lam_h : c_h;
         dly_q <= last_i ? {M{1'b0}} : hold_q;
         i_q <= last_i ? {IW{1'b0}} : i_q + {{(IW - 1) {1'b0}}, 1'b1};
-        if (iter) dacc_q <= (i_q == {IW{1'b0}}) ? dpart : dacc_q ^ dpart;
+        if (iter) dacc_q <= last_i ? {M{1'b0}} : dacc_q ^ dpart;
         if (fetch) fa_q <= fa_q - {{(SW - 1) {1'b0}}, 1'b1};
         if (FAST && fetch && !last_i) shad_q <= port;
+        if (last_iter && {{(KW - IW - 1) {1'b0}}, i_q, 1'b0} == two_l && lam_new == {M{1'b0}})
+          short_q <= 1'b1;
       end
       if (pass_end) begin
         pc_q <= pc_q + {{(PW - 1) {1'b0}}, 1'b1};
@@ -168,6 +174,10 @@ module rs_kes_half #(
         end else if (pc_q == PLAST_OMEGA[PW-1:0]) begin
           phase_q <= IDLE;
           done_q <= 1'b1;
+          if (fail) begin
+            lam_q <= {((T + 1) * M) {1'b0}};
+            c_q <= {((T + 1) * M) {1'b0}};
+          end
         end
         if (om | last_iter) begin  // the scalars of the next Omega pass
           gam_q <= port;

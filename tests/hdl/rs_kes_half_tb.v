@@ -1,7 +1,8 @@
 `timescale 1ns / 1ps
 // rs_kes_half against its own arithmetic: random error patterns (0 .. t+3 errors, some beyond
-// r), syndromes computed here; lambda compared with a Berlekamp-Massey with division, its roots
-// with the error positions, omega with S*Lambda mod x^t, and the latency with the formula.
+// r), syndromes computed here; lambda compared with a Berlekamp-Massey with division (0 when
+// no codeword lies within t), its roots with the error positions, omega with S*Lambda mod x^t,
+// and the latency with the formula.
 module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 255, WORDS = 20,
                  SEED = 1) (input clk);
   localparam T = R / 2, Q = (1 << M) - 1;
@@ -51,6 +52,8 @@ module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 25
       for (j = 0; j < R; j = j + 1) begin
         S[j] = 0;
         for (k = 0; k < e; k = k + 1) S[j] = S[j] ^ mul(val[k], ex[(G0+j)*pos[k]%Q]);
+        if (w % 9 == 7)  // one syndrome: S_1 gives deg Lambda < L = 2, S_(R-1) gives L = R
+          S[j] = (j == ((w / 9) % 2 ? 1 : R - 1)) ? 1 + w % Q : 0;
         syn[j*M+:M] = S[j];
       end
       for (i = 0; i <= R; i = i + 1) begin C[i] = i == 0; B[i] = i == 0; end
@@ -69,9 +72,10 @@ module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 25
       @(negedge clk) start = 0;
       for (cyc = 1; !done && cyc <= CYC; cyc = cyc + 1) @(negedge clk);
       check(cyc == CYC && done, "cycles to done");
-      ok = 1;  // L > t: the failure marker x^t; else the same locator up to the factor co(0)
-      for (i = 0; i <= T; i = i + 1) ok = ok && co(i) == (L > T ? i == T : mul(co(0), C[i]));
-      check(ok && (L > T || co(0) != 0), "lambda");
+      e = L > T || C[L] == 0 ? -1 : e;  // no codeword within t: lambda = 0 (and so omega)
+      ok = e < 0 || co(0) != 0;  // otherwise the same locator up to the factor co(0)
+      for (i = 0; i <= T; i = i + 1) ok = ok && co(i) == (e < 0 ? 0 : mul(co(0), C[i]));
+      check(ok, "lambda");
       ok = 1;
       for (i = 0; i < T; i = i + 1) begin
         v = 0;
@@ -79,7 +83,7 @@ module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 25
         ok = ok && om[i*M+:M] == v;
       end
       check(ok, "omega");
-      if (e <= T) begin  // roots exactly at the inverse locators, deg Lambda = e
+      if (e >= 0 && e <= T) begin  // roots exactly at the inverse locators, deg Lambda = e
         ok = co(e) != 0;
         for (i = e + 1; i <= T; i = i + 1) ok = ok && co(i) == 0;
         for (k = 0; k < N; k = k + 1) begin
