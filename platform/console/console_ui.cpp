@@ -76,12 +76,13 @@ std::string NumberedItems(const Control& field) {
     cells.push_back(std::to_string(i + 1) + ") " + field.items[i]);
     width = std::max(width, cells.back().size());
   }
-  const std::size_t perLine = std::max<std::size_t>(1, 76 / (width + 2));
+  // Each cell is indented by two blanks and padded to the widest: 80 columns hold this many.
+  const std::size_t perLine = std::max<std::size_t>(1, 80 / (width + 4));
   std::string text;
   for (std::size_t i = 0; i < cells.size(); ++i) {
     const bool last = (i + 1) % perLine == 0 || i + 1 == cells.size();
     std::string cell = "  " + cells[i];
-    if (!last) cell.resize(width + 2 + 2, ' ');
+    if (!last) cell.resize(width + 4, ' ');
     text += cell;
     if (last) text += '\n';
   }
