@@ -225,7 +225,7 @@ TEST_P(Synthesis, WithYosys) {
 
 INSTANTIATE_TEST_SUITE_P(Block, Synthesis,
                          ::testing::Values(Code{"encoder", 8, 285, 204, 16, 0},
-                                           Code{"streaming half", 6, 91, 40, 8, 2}),
+                                           Code{"streaming full", 6, 91, 40, 8, 2}),
                          [](const auto& info) {
                            return std::string(info.index ? "Decoder" : "Encoder");
                          });
