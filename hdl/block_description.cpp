@@ -10,6 +10,8 @@
 #include "platform/text_format.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/memory_table_names.h"
+#include "rsmath/rs_vector_writer.h"
+#include "rswizard/rs_ports.h"
 #include "rswizard/rs_settings.h"
 #include "rswizard/rs_settings_range.h"
 
@@ -128,22 +130,15 @@ void ReadGenerator(const DescriptionReader& reader, BlockDescription& block) {
   }
 }
 
-// The bit length of r: the width the wizard gives numerr.
-int NumerrWidthOf(int check) {
-  int width = 0;
-  while ((check >> width) != 0) ++width;
-  return width;
-}
-
 void ReadDecoderConstants(const DescriptionReader& reader, BlockDescription& block) {
   const std::string speed = reader.Text("speed");
   if (speed != "full" && speed != "half")
     reader.Refuse(Format("the constant speed is \"%s\", not full or half", speed.c_str()));
   block.full = speed == "full";
   block.numerrWidth = reader.Number("wide");
-  if (block.numerrWidth != NumerrWidthOf(block.check))
+  if (block.numerrWidth != rsmath::numerrWidth(block.check))
     reader.Refuse(Format("wide = %d disagrees with check = %d (numerr has %d bits)",
-                         block.numerrWidth, block.check, NumerrWidthOf(block.check)));
+                         block.numerrWidth, block.check, rsmath::numerrWidth(block.check)));
   block.invFile = reader.Text("inv_file");
   block.evnumFile = reader.Text("evnum_file");
   const std::string inv = rsmath::InverseTableName(block.m, block.irrpol);
@@ -156,22 +151,17 @@ void ReadDecoderConstants(const DescriptionReader& reader, BlockDescription& blo
                          block.evnumFile.c_str(), evnum.c_str()));
 }
 
-// The ports the wizard gives each kind of block, in its order.
+// The ports the wizard gives the block, in its order.
 std::vector<BlockPort> WizardPorts(const BlockDescription& block) {
-  if (!block.IsDecoder())
-    return {{"start", 0, false}, {"enable", 0, false},     {"sysclk", 0, false},
-            {"reset", 0, false}, {"rsin", block.m, false}, {"rsout", block.m, true}};
-  return {{"sysclk", 0, false},
-          {"reset", 0, false},
-          {"rsin", block.m, false},
-          {"rsout", block.m, true},
-          {"dsin", 0, false},
-          {"dsout", 0, false},
-          {"rdyin", 0, true},
-          {"outvalid", 0, true},
-          {"decfail", 0, true},
-          {"bypass", 0, false},
-          {"numerr", block.numerrWidth, true}};
+  rswizard::RsSettings settings;
+  settings.m = block.m;
+  settings.check = block.check;
+  settings.Enc_Dec = block.IsDecoder() ? 0 : 1;
+  std::vector<BlockPort> ports;
+  for (const rswizard::RsPort& port : rswizard::kRsPorts)
+    if (rswizard::HasPort(port, settings))
+      ports.push_back({port.name, rswizard::PortBits(port, settings), port.output});
+  return ports;
 }
 
 void ReadPorts(const DescriptionReader& reader, BlockDescription& block) {
