@@ -49,18 +49,28 @@ module rs_chien_forney #(
       localparam [M-1:0] C0 = gf_alpha_pow((SH * g) % Q);
       localparam [M-1:0] STEP = gf_alpha_pow(g);
       reg [M-1:0] r;
-      always @(posedge clk)
-        if (load) r <= gf_mul(lambda[g*M +: M], C0);
-        else if (act) r <= gf_mul(r, STEP);
+      if (C0 == STEP) begin : g_shared       // n = 2^m - 1: the load shares the step
+        always @(posedge clk)
+          if (load || act) r <= gf_mul(load ? lambda[g*M +: M] : r, STEP);
+      end else begin : g_own
+        always @(posedge clk)
+          if (load) r <= gf_mul(lambda[g*M +: M], C0);
+          else if (act) r <= gf_mul(r, STEP);
+      end
       assign lam_t[g] = r;
     end
     for (g = 0; g < T; g = g + 1) begin : g_om
       localparam [M-1:0] C0 = gf_alpha_pow((SH * g) % Q);
       localparam [M-1:0] STEP = gf_alpha_pow(g);
       reg [M-1:0] r;
-      always @(posedge clk)
-        if (load) r <= gf_mul(omega[g*M +: M], C0);
-        else if (act) r <= gf_mul(r, STEP);
+      if (C0 == STEP) begin : g_shared       // n = 2^m - 1: the load shares the step
+        always @(posedge clk)
+          if (load || act) r <= gf_mul(load ? omega[g*M +: M] : r, STEP);
+      end else begin : g_own
+        always @(posedge clk)
+          if (load) r <= gf_mul(omega[g*M +: M], C0);
+          else if (act) r <= gf_mul(r, STEP);
+      end
       assign om_t[g] = r;
     end
   endgenerate
