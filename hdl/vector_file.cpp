@@ -10,6 +10,9 @@ namespace hdl {
 
 namespace {
 
+constexpr long kMaxTime = 1000000000000;  // 10^12
+constexpr long kMaxIntervals = 100000000;
+
 struct Token {
   std::string_view text;
   int line = 0;
@@ -81,6 +84,10 @@ class VectorReader {
     Flush(pending);
     if (file_.interval <= 0 || file_.stop <= file_.start)
       Refuse("no INTERVAL or no STOP after START");
+    // Far beyond any file the wizard writes, and small enough that no time + 1 overflows and
+    // walking the clock's edges stays quick.
+    if ((file_.stop - file_.start) / file_.interval > kMaxIntervals)
+      Refuse("STOP lies more than 100,000,000 intervals after START");
     return file_;
   }
 
@@ -107,8 +114,9 @@ class VectorReader {
     long value = 0;
     const auto [stop, error] =
         std::from_chars(text.data(), text.data() + text.size(), value, radix);
-    if (text.empty() || error != std::errc() || stop != text.data() + text.size() || value < 0)
-      Refuse("\"" + std::string(text) + "\" is not a number");
+    if (text.empty() || error != std::errc() || stop != text.data() + text.size() || value < 0 ||
+        value > kMaxTime)
+      Refuse("\"" + std::string(text) + "\" is not a number from 0 to 10^12");
     return value;
   }
   long NumberThenEnd(int radix) {

@@ -78,7 +78,7 @@ class SymbolBuilder {
 
 std::string BusLabel(std::string_view name, int w) {
   std::string label(name);
-  if (w >= 2) label += platform::Format("[%d..1]", w);
+  if (w >= 2) label += "[" + std::to_string(w) + "..1]";
   return label;
 }
 

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for a short while: the
-# description reader alone, then the whole wizard on console events and an old description.
+# description reader alone, then the whole wizard on console events and an old description,
+# then on its command line.
 # Fails when a target crashes, hangs or breaks one of its checks. Installs nothing.
 #
 #   FUZZ_SECONDS   seconds per target (default 25)
@@ -22,7 +23,7 @@ if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*cla
 fi
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DRSWIZARD_FUZZ=ON -DRSWIZARD_WITH_QT=OFF \
   -DRSWIZARD_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target description_fuzzer wizard_fuzzer
+cmake --build "$build" -j "$jobs" --target description_fuzzer wizard_fuzzer command_line_fuzzer
 
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
@@ -45,4 +46,5 @@ run() {
 
 run description_fuzzer tests/fuzz/description.dict tests/fuzz/corpus/description
 run wizard_fuzzer tests/fuzz/wizard.dict tests/fuzz/corpus/wizard -max_len=8192
+run command_line_fuzzer tests/fuzz/command_line.dict tests/fuzz/corpus/command_line -max_len=4096
 echo "fuzz-briefly: no crash"

@@ -38,6 +38,8 @@ module rs_chien_forney #(
   localparam integer CM = T + 1;
   localparam integer NL = N - 1;
 
+  reg act, tag;
+
   // ---- search registers ----
   wire [M-1:0] lam_t[0:T];
   wire [M-1:0] om_t[0:T-1];
@@ -49,7 +51,7 @@ module rs_chien_forney #(
       reg [M-1:0] r;
       always @(posedge clk)
         if (load) r <= gf_mul(lambda[g*M +: M], C0);
-        else r <= gf_mul(r, STEP);
+        else if (act) r <= gf_mul(r, STEP);
       assign lam_t[g] = r;
     end
     for (g = 0; g < T; g = g + 1) begin : g_om
@@ -58,7 +60,7 @@ module rs_chien_forney #(
       reg [M-1:0] r;
       always @(posedge clk)
         if (load) r <= gf_mul(omega[g*M +: M], C0);
-        else r <= gf_mul(r, STEP);
+        else if (act) r <= gf_mul(r, STEP);
       assign om_t[g] = r;
     end
   endgenerate
@@ -83,7 +85,6 @@ module rs_chien_forney #(
       if (lambda[i*M +: M] != {M{1'b0}}) deg_in = i[LW-1:0];
   end
 
-  reg act, tag;
   reg [IW-1:0] pos;
   reg [LW-1:0] deg;
   reg [CW-1:0] cnt;                          // roots so far, saturating at T + 1
@@ -123,7 +124,7 @@ module rs_chien_forney #(
 
   always @(posedge clk)
     if (load) xi <= gf_alpha_pow(SH);
-    else xi <= gf_mul(xi, 2);
+    else if (act) xi <= gf_mul(xi, 2);
 
   always @(posedge clk)
     if (reset) begin

@@ -2,7 +2,7 @@
 // Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
 // follows the search; the received word waits in a memory, the error values in a small one.
-// uses: rs_syndrome.v rs_kes_full.v rs_kes_half.v rs_chien_forney.v rs_ram.v
+// uses: rs_syndrome.v rs_kes_full.v rs_chien_forney.v rs_ram.v
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
   parameter IRRPOL = 285, parameter GENSTART = 0,

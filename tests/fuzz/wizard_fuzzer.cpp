@@ -3,10 +3,14 @@
 // run must end with one of the navigation codes (or 1 when it cannot start), and a finished run
 // must leave settings in range and files that agree with them and read back the same.
 //
-// Input layout: byte 0 holds the flags below; with kCorner the next 8 bytes are the corner
-// given by -x and -y (two 32-bit little-endian integers). With kHasDescription the bytes after
-// these up to the first NUL (all of them when there is none) are the old description and the
+// Input layout (wizard_fuzzer): byte 0 holds the flags below; with kCorner the next 8 bytes are the
+// corner given by -x and -y (two 32-bit little-endian integers). With kHasDescription the bytes
+// after these up to the first NUL (all of them when there is none) are the old description and the
 // rest the events, otherwise all the rest is events.
+//
+// Built as command_line_fuzzer (RS_FUZZ_COMMAND_LINE), the command line is the input's: byte 0
+// is a count of words, each word follows ending at a NUL, and the rest is events. The design
+// file is always given last, so that the words explore the options rather than the file name.
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -180,9 +184,55 @@ void CheckFinished(MemoryFiles& files, const std::vector<std::string>& words,
   if (DesignFiles(files) != before) Broken("reading the description again changed the files");
 }
 
-}  // namespace
+// What every run must leave behind, by how it ended.
+void CheckOutcome(MemoryFiles& files, const std::vector<std::string>& words,
+                  const std::string& design, const RunResult& result, bool canStart, bool hasOld,
+                  bool offset) {
+  switch (result.code) {
+    case 1:
+      if (canStart) Broken("a run that could start did not");
+      if (DesignFiles(files).size() != (hasOld ? 1u : 0u)) Broken("a run that did not start wrote");
+      break;
+    case 2:
+      if (!DesignFiles(files).empty()) Broken("cancelled, but files are left");
+      break;
+    case -1:
+      if (!offset) Broken("backed out of the first page without an offset");
+      [[fallthrough]];
+    case 0:
+      if (!canStart) Broken("a run that could not start went on");
+      CheckFinished(files, words, design);
+      break;
+    default:
+      Broken("exit code " + std::to_string(result.code));
+  }
+}
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+#ifdef RS_FUZZ_COMMAND_LINE
+
+int FuzzCommandLine(const std::uint8_t* data, std::size_t size) {
+  if (size == 0) return 0;
+  const std::size_t count = data[0] % 16;
+  std::string_view rest(reinterpret_cast<const char*>(data + 1), size - 1);
+  std::vector<std::string> words;
+  while (words.size() < count && !rest.empty()) {
+    const std::size_t nul = rest.find('\0');
+    words.emplace_back(rest.substr(0, nul));
+    rest.remove_prefix(nul == std::string_view::npos ? rest.size() : nul + 1);
+  }
+  const std::string design = std::string(kDirectory) + "rs.tdf";
+  words.push_back(design);
+  MemoryFiles files;
+  files.files[std::string(kExecutable) + ".hlp"] = "The wizard's help.\n";
+  const RunResult result = RunOnce(files, words, std::string(rest));
+  // Without an old description only -n lets a run start; whether it does is the words' business.
+  CheckOutcome(files, words, design, result, result.code != 1, false, true);
+  return 0;
+}
+
+#else
+
+int FuzzEventsAndDescription(const std::uint8_t* data, std::size_t size) {
   if (size == 0) return 0;
   const std::uint8_t flags = data[0];
   std::size_t start = 1;
@@ -226,23 +276,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const RunResult result = RunOnce(files, words, events);
 
   const bool canStart = goodExtension && ((flags & kNewFile) || old);
-  switch (result.code) {
-    case 1:
-      if (canStart) Broken("a run that could start did not");
-      if (DesignFiles(files).size() != (old ? 1u : 0u)) Broken("a run that did not start wrote");
-      break;
-    case 2:
-      if (!DesignFiles(files).empty()) Broken("cancelled, but files are left");
-      break;
-    case -1:
-      if (!(flags & kPageOffset)) Broken("backed out of the first page without an offset");
-      [[fallthrough]];
-    case 0:
-      if (!canStart) Broken("a run that could not start went on");
-      CheckFinished(files, words, design);
-      break;
-    default:
-      Broken("exit code " + std::to_string(result.code));
-  }
+  CheckOutcome(files, words, design, result, canStart, old.has_value(), flags & kPageOffset);
   return 0;
+}
+
+#endif
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+#ifdef RS_FUZZ_COMMAND_LINE
+  return FuzzCommandLine(data, size);
+#else
+  return FuzzEventsAndDescription(data, size);
+#endif
 }

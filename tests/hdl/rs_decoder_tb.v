@@ -3,18 +3,20 @@
 // codeword within t; bypass words unchanged. The port timing is checked on every edge: each
 // word leaves a fixed number of edges after its last symbol went in, on n consecutive edges,
 // numerr and decfail constant; dsout = 0 clears an edge's output; a reset drops words in flight.
-`timescale 1ns/1ps
-module rs_decoder_tb;
-  parameter M = 4, N = 15, R = 4, IRRPOL = 19, GENSTART = 0;
-  parameter DISCRETE = 0, FULL = 1, NUMERR_W = 3;
-  parameter NCW = 12;                // words sent
-  parameter GAP = 0;                 // streaming: idle edges between words at least ...
-  parameter RGAP = 0;                //   ... plus up to RGAP more at random
-  parameter LONG = 0;                // streaming: dsin held high over the whole word
-  parameter DSOUT = 0;               // dsout low at random
-  parameter RST_CW = -1;             // reset in the middle of this word
-  parameter SEED = 1;
-  parameter EXP_LAT = 0;             // edges from the last symbol in to the first out, 0: learn
+module rs_decoder_check #(
+  parameter M = 4, N = 15, R = 4, IRRPOL = 19, GENSTART = 0,
+  parameter DISCRETE = 0, FULL = 1, NUMERR_W = 3,
+  parameter NCW = 12,                // words sent
+  parameter GAP = 0,                 // streaming: idle edges between words at least ...
+  parameter RGAP = 0,                //   ... plus up to RGAP more at random
+  parameter LONG = 0,                // streaming: dsin held high over the whole word
+  parameter DSOUT = 0,               // dsout low at random
+  parameter RST_CW = -1,             // reset in the middle of this word
+  parameter SEED = 1,
+  parameter EXP_LAT = 0             // edges from the last symbol in to the first out, 0: learn
+) (
+  output reg finished, output integer checks, output integer fails, output integer lat
+);
 
   localparam T = R / 2;
   localparam Q = (1 << M) - 1;
@@ -85,7 +87,7 @@ module rs_decoder_tb;
   reg bp[0:NCW-1];
   reg dropped[0:NCW-1];
   integer lastedge[0:NCW-1];
-  integer seed, c, i, j, e, p, checks, fails;
+  integer seed, c, i, j, e, p;
   reg [M-1:0] gen[0:R];
   reg [M-1:0] rem[0:R-1];
   reg [M-1:0] fb, v;
@@ -95,7 +97,7 @@ module rs_decoder_tb;
     input integer cw;
     begin
       fails = fails + 1;
-      if (fails < 20) $display("FAIL %0s: word %0d at edge %0d", what, cw, cyc);
+      if (fails < 20) $display("FAIL %m %0s: word %0d at edge %0d", what, cw, cyc);
     end
   endtask
 
@@ -119,7 +121,7 @@ module rs_decoder_tb;
         rem[0] = mul(fb, gen[0]);
       end
       for (i = 0; i < R; i = i + 1) sent[c*N+N-1-i] = rem[i];
-      e = c % (T + 4);
+      e = (NCW > 1) ? c * (T + 3) / (NCW - 1) : 0;     // 0 .. t + 3 over the words
       if (e > N) e = N;
       nerr[c] = e;
       bp[c] = (c % 7 == 5);
@@ -184,7 +186,7 @@ module rs_decoder_tb;
   end
 
   // ---- monitor (registered outputs, read before the edge updates them) ----
-  integer oc = 0, lat = EXP_LAT, oi, ne0, df0, k, d;
+  integer oc = 0, oi, ne0, df0, k, d;
   reg dsout_q = 1, have0;
   reg [M-1:0] s;
   always @(posedge clk) begin
@@ -244,7 +246,7 @@ module rs_decoder_tb;
   task check_word;
     input integer w;
     integer x, y, dist, vis, bad, synz;
-    reg [M-1:0] acc;
+    reg [M-1:0] acc, rt;
     begin
       checks = checks + 1;
       vis = 0;
@@ -271,7 +273,8 @@ module rs_decoder_tb;
         if (vis == N)
           for (y = 0; y < R; y = y + 1) begin
             acc = 0;
-            for (x = 0; x < N; x = x + 1) acc = mul(acc, apow(GENSTART + y)) ^ got[w*N+x];
+            rt = apow(GENSTART + y);
+            for (x = 0; x < N; x = x + 1) acc = mul(acc, rt) ^ got[w*N+x];
             if (acc != 0) synz = 0;
           end
         if (!synz || (vis == N && dist != ne0) || dist > ne0 || ne0 > T) fail("miscorrection", w);
@@ -283,16 +286,97 @@ module rs_decoder_tb;
     checks = 0;
     fails = 0;
     have0 = 0;
+    lat = EXP_LAT;
+    finished = 0;
     wait (oc >= NCW);
     repeat (5) @(posedge clk);
-    $display("latency %0d edges from the last symbol in", lat);
-    $display("%0d checks, %0d failed", checks, fails);
-    if (fails != 0) $fatal(1, "rs_decoder_tb: failures");
+    finished = 1;
+  end
+endmodule
+
+// The codes under test, all at once: every m, r = 4 and 50, k = 1, n = 255, first roots 0,
+// 1 and large, discrete and streaming, back to back and spaced, bypass, dsout, reset. SWEEP = 1
+// adds a longer batch.
+module rs_decoder_tb #(parameter SWEEP = 0, parameter ONLY = -1);
+  localparam NC = 9, NS = 8;
+  // M N R IRRPOL GENSTART DISCRETE NCW GAP RGAP LONG DSOUT RST_CW SEED
+  localparam [NC*13*16-1:0] CI = {
+    16'd4, 16'd15, 16'd4, 16'd19, 16'd0, 16'd0, 16'd16, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd1,
+    16'd4, 16'd15, 16'd6, 16'd25, 16'd9, 16'd1, 16'd14, 16'd0, 16'd1, 16'd0, 16'd0, 16'd6, 16'd2,
+    16'd5, 16'd31, 16'd7, 16'd37, 16'd1, 16'd0, 16'd12, 16'd2, 16'd5, 16'd1, 16'd1, 16'hffff, 16'd3,
+    16'd6, 16'd7, 16'd6, 16'd67, 16'd57, 16'd0, 16'd24, 16'd0, 16'd0, 16'd0, 16'd0, 16'd9, 16'd4,
+    16'd7, 16'd51, 16'd50, 16'd137, 16'd3, 16'd1, 16'd6, 16'd0, 16'd1, 16'd0, 16'd1, 16'hffff, 16'd5,
+    16'd8, 16'd204, 16'd16, 16'd285, 16'd0, 16'd0, 16'd7, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd6,
+    16'd8, 16'd255, 16'd50, 16'd391, 16'd200, 16'd0, 16'd4, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd7,
+    16'd8, 16'd255, 16'd4, 16'd285, 16'd1, 16'd1, 16'd6, 16'd0, 16'd0, 16'd0, 16'd1, 16'hffff, 16'd8,
+    16'd8, 16'd51, 16'd50, 16'd299, 16'd100, 16'd0, 16'd6, 16'd1, 16'd0, 16'd1, 16'd0, 16'hffff, 16'd9};
+  localparam [NS*13*16-1:0] LONGER = {
+    16'd4, 16'd15, 16'd14, 16'd19, 16'd1, 16'd0, 16'd60, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd11,
+    16'd5, 16'd31, 16'd16, 16'd61, 16'd15, 16'd1, 16'd60, 16'd0, 16'd2, 16'd0, 16'd1, 16'hffff, 16'd12,
+    16'd6, 16'd63, 16'd20, 16'd103, 16'd43, 16'd0, 16'd60, 16'd1, 16'd3, 16'd0, 16'd0, 16'hffff, 16'd13,
+    16'd7, 16'd127, 16'd33, 16'd131, 16'd94, 16'd0, 16'd40, 16'd0, 16'd0, 16'd1, 16'd1, 16'hffff, 16'd14,
+    16'd8, 16'd255, 16'd32, 16'd285, 16'd0, 16'd0, 16'd40, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd15,
+    16'd8, 16'd255, 16'd16, 16'd285, 16'd0, 16'd1, 16'd40, 16'd0, 16'd1, 16'd0, 16'd0, 16'd20, 16'd16,
+    16'd8, 16'd204, 16'd16, 16'd285, 16'd0, 16'd0, 16'd80, 16'd0, 16'd0, 16'd0, 16'd1, 16'hffff, 16'd17,
+    16'd8, 16'd255, 16'd49, 16'd487, 16'd206, 16'd1, 16'd30, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd18};
+  localparam NT = SWEEP ? NC + NS : NC;
+  localparam [(NC+NS)*13*16-1:0] ALL = {CI, LONGER};
+
+  wire [NT-1:0] fin;
+  integer chk[0:NT-1];
+  integer bad[0:NT-1];
+  integer lt[0:NT-1];
+  genvar g;
+  generate
+    for (g = 0; g < NT; g = g + 1) begin : g_t
+     if (ONLY < 0 || ONLY == g) begin : g_on
+      localparam B = (NC + NS - 1 - g) * 13 * 16;
+      localparam integer PM = ALL[B+12*16 +: 16], PN = ALL[B+11*16 +: 16], PR = ALL[B+10*16 +: 16];
+      localparam integer PP = ALL[B+9*16 +: 16], PG = ALL[B+8*16 +: 16], PD = ALL[B+7*16 +: 16];
+      localparam integer PC = ALL[B+6*16 +: 16], PA = ALL[B+5*16 +: 16], PX = ALL[B+4*16 +: 16];
+      localparam integer PL = ALL[B+3*16 +: 16], PO = ALL[B+2*16 +: 16];
+      localparam integer PT = (ALL[B+1*16 +: 16] == 16'hffff) ? -1 : ALL[B+1*16 +: 16];
+      localparam integer PS = ALL[B +: 16];
+      localparam integer W = (PR < 8) ? 3 : (PR < 16) ? 4 : (PR < 32) ? 5 : 6;
+      wire [31:0] c_chk, c_bad, c_lat;
+      rs_decoder_check #(.M(PM), .N(PN), .R(PR), .IRRPOL(PP), .GENSTART(PG), .DISCRETE(PD),
+                         .FULL(1), .NUMERR_W(W), .NCW(PC), .GAP(PA), .RGAP(PX), .LONG(PL),
+                         .DSOUT(PO), .RST_CW(PT), .SEED(PS),
+                         .EXP_LAT(PN + PR + PR / 2 + 5)) u (
+        .finished(fin[g]), .checks(c_chk), .fails(c_bad), .lat(c_lat));
+      always @* begin
+        chk[g] = c_chk;
+        bad[g] = c_bad;
+        lt[g] = c_lat;
+      end
+     end else begin : g_off
+      assign fin[g] = 1'b1;
+      initial begin
+        chk[g] = 0;
+        bad[g] = 0;
+        lt[g] = 0;
+      end
+     end
+    end
+  endgenerate
+
+  integer i, sc, sf;
+  initial begin
+    #1;
+    wait (&fin);
+    sc = 0;
+    sf = 0;
+    for (i = 0; i < NT; i = i + 1) begin
+      sc = sc + chk[i];
+      sf = sf + bad[i];
+    end
+    $display("%0d checks, %0d failed", sc, sf);
+    if (sf != 0) $fatal(1, "rs_decoder_tb: failures");
     $finish;
   end
   initial begin
-    #(10 * (NCW * (3 * N + 4 * R * R + 200) + 1000));
-    $display("%0d checks, %0d failed", checks, fails + 1);
+    #(SWEEP ? 400000000 : 40000000);
+    $display("0 checks, 1 failed");
     $fatal(1, "rs_decoder_tb: timed out");
   end
 endmodule

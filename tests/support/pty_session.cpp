@@ -6,7 +6,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <stdexcept>
 
@@ -43,12 +42,9 @@ PtySession::~PtySession() {
 }
 
 void PtySession::Send(std::string_view keys) {
-  while (!keys.empty()) {
-    const ssize_t n = ::write(master_, keys.data(), keys.size());
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) return;
-    keys.remove_prefix(static_cast<std::size_t>(n));
-  }
+  // A few keys at a time: far less than a terminal's input buffer holds.
+  if (::write(master_, keys.data(), keys.size()) != static_cast<ssize_t>(keys.size()))
+    throw std::runtime_error("cannot write to the terminal");
 }
 
 bool PtySession::ReadSome(int timeoutMs) {
