@@ -150,8 +150,9 @@ module rs_kes_half #(
         if (sub_q == 2'd1) acc_q <= acc_q ^ dpart;
       end
       if (step) begin
-        lam_q <= {iter ? lam_new : lam_h, lam_q[(T+1)*M-1:M]};
-        c_q <= {iter ? hold_q : t_new, c_q[(T+1)*M-1:M]};
+        // a failed word leaves zeros behind in the Omega passes
+        lam_q <= {iter ? lam_new : fail ? {M{1'b0}} : lam_h, lam_q[(T+1)*M-1:M]};
+        c_q <= {iter ? hold_q : fail ? {M{1'b0}} : t_new, c_q[(T+1)*M-1:M]};
         hold_q <= last_i ? {M{1'b0}} : sel ? lam_h : c_h;
         dly_q <= last_i ? {M{1'b0}} : hold_q;
         i_q <= last_i ? {IW{1'b0}} : i_q + {{(IW - 1) {1'b0}}, 1'b1};
@@ -174,10 +175,6 @@ module rs_kes_half #(
         end else if (pc_q == PLAST_OMEGA[PW-1:0]) begin
           phase_q <= IDLE;
           done_q <= 1'b1;
-          if (fail) begin
-            lam_q <= {((T + 1) * M) {1'b0}};
-            c_q <= {((T + 1) * M) {1'b0}};
-          end
         end
         if (om | last_iter) begin  // the scalars of the next Omega pass
           gam_q <= port;

@@ -1,4 +1,3 @@
-`timescale 1ns / 1ps
 // rs_kes_half against its own arithmetic: random error patterns (0 .. t+3 errors, some beyond
 // r), syndromes computed here; lambda compared with a Berlekamp-Massey with division (0 when
 // no codeword lies within t), its roots with the error positions, omega with S*Lambda mod x^t,
