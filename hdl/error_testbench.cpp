@@ -133,11 +133,16 @@ long Timeout(const BlockDescription& block, int count) {
 
 }  // namespace
 
+int HalfSolverClocks(int r) {
+  // Mirrors rs_kes_half.v: three multipliers for r = 16 (the DVB code back to back), one
+  // time-shared multiplier otherwise.
+  const int t = r / 2;
+  return r == 16 ? (r + (t + 1) / 2) * (t + 1) + 1 : (3 * r + t) * (t + 1) + 1;
+}
+
 int StreamingSpacing(const BlockDescription& block) {
   if (block.full) return block.n;
-  // The wizard's own streaming spacing D, in clocks.
-  const int v = std::max(block.n + block.check, 3 * block.check * block.check);
-  return v + 4 + 3 * block.n / 2;
+  return std::max(block.n, HalfSolverClocks(block.check));
 }
 
 std::string ErrorTestbench(const BlockDescription& block, const TestbenchNames& names) {
