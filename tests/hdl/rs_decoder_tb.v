@@ -41,26 +41,36 @@ module rs_decoder_check #(
       for (i = 0; i < e % Q; i = i + 1) apow = mul(apow, 2);
     end
   endfunction
+  // Both tables by walking the powers: x = alpha^i, its inverse alpha^-i, and x^GENSTART.
   function [(1<<M)*M-1:0] inv_table;
     input integer dummy;
-    integer a, b;
+    integer i;
+    reg [M-1:0] x, y, ainv;
     begin
       inv_table = 0;
-      for (a = 1; a <= Q; a = a + 1)
-        for (b = 1; b <= Q; b = b + 1)
-          if (mul(a, b) == 1) inv_table[a*M +: M] = b;
+      ainv = apow(Q - 1);
+      x = 1;
+      y = 1;
+      for (i = 0; i < Q; i = i + 1) begin
+        inv_table[x*M +: M] = y;
+        x = mul(x, 2);
+        y = mul(y, ainv);
+      end
     end
   endfunction
   function [(1<<M)*M-1:0] evnum_table;
     input integer dummy;
-    integer a, j;
-    reg [M-1:0] v;
+    integer i;
+    reg [M-1:0] x, y, ag;
     begin
-      evnum_table = 0;
-      for (a = 0; a <= Q; a = a + 1) begin
-        v = a;
-        for (j = 1; j < GENSTART; j = j + 1) v = mul(v, a);
-        evnum_table[a*M +: M] = v;
+      evnum_table = 0;                             // entry 0 is 0
+      ag = (GENSTART == 0) ? 2 : apow(GENSTART);   // genstart 0 keeps a itself
+      x = 1;
+      y = 1;
+      for (i = 0; i < Q; i = i + 1) begin
+        evnum_table[x*M +: M] = y;
+        x = mul(x, 2);
+        y = mul(y, ag);
       end
     end
   endfunction
