@@ -220,6 +220,7 @@ module rs_decoder_check #(
         si = 0;
         sending <= 0;
         wait_n = GAP + ((RGAP > 0) ? {$random(seed)} % (RGAP + 1) : 0);
+        if (LONG && wait_n == 0) wait_n = 1;       // a held dsin needs a low edge to rise again
       end else si = si + 1;
     end
     // output side
@@ -324,7 +325,7 @@ module rs_decoder_tb #(parameter SWEEP = 0, parameter ONLY = -1);
     16'd4, 16'd15, 16'd14, 16'd19, 16'd1, 16'd0, 16'd60, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd11,
     16'd5, 16'd31, 16'd16, 16'd61, 16'd15, 16'd1, 16'd60, 16'd0, 16'd2, 16'd0, 16'd1, 16'hffff, 16'd12,
     16'd6, 16'd63, 16'd20, 16'd103, 16'd43, 16'd0, 16'd60, 16'd1, 16'd3, 16'd0, 16'd0, 16'hffff, 16'd13,
-    16'd7, 16'd127, 16'd33, 16'd131, 16'd94, 16'd0, 16'd40, 16'd0, 16'd0, 16'd1, 16'd1, 16'hffff, 16'd14,
+    16'd7, 16'd127, 16'd33, 16'd131, 16'd94, 16'd0, 16'd40, 16'd1, 16'd0, 16'd1, 16'd1, 16'hffff, 16'd14,
     16'd8, 16'd255, 16'd32, 16'd285, 16'd0, 16'd0, 16'd40, 16'd0, 16'd0, 16'd0, 16'd0, 16'hffff, 16'd15,
     16'd8, 16'd255, 16'd16, 16'd285, 16'd0, 16'd1, 16'd40, 16'd0, 16'd1, 16'd0, 16'd0, 16'd20, 16'd16,
     16'd8, 16'd204, 16'd16, 16'd285, 16'd0, 16'd0, 16'd80, 16'd0, 16'd0, 16'd0, 16'd1, 16'hffff, 16'd17,
