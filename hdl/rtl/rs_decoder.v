@@ -156,18 +156,19 @@ module rs_decoder #(
       if (olast) otag <= !otag;
     end
 
-  // The outputs are registers; an edge with dsout = 0 loads them with 0.
+  // The outputs are registers; an edge with dsout = 0 loads them with 0 (so does an unknown
+  // state before the first reset, in simulation).
   always @(posedge clk)
-    if (reset || !dsout || !oedge) begin
-      ov_q <= 1'b0;
-      rs_q <= {M{1'b0}};
-      ne_q <= {NUMERR_W{1'b0}};
-      df_q <= 1'b0;
-    end else begin
+    if (dsout && oedge && !reset) begin
       ov_q <= 1'b1;
       rs_q <= word[M-1:0] ^ (apply ? ehead[M-1:0] : {M{1'b0}});
       ne_q <= (ok_i && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
       df_q <= !ok_i && !wbp;
+    end else begin
+      ov_q <= 1'b0;
+      rs_q <= {M{1'b0}};
+      ne_q <= {NUMERR_W{1'b0}};
+      df_q <= 1'b0;
     end
 
   assign dout = rs_q;
