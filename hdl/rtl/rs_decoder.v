@@ -2,7 +2,7 @@
 // Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
 // follows the search; the received word waits in a memory, the error values in a small one.
-// uses: rs_syndrome.v rs_kes_full.v rs_chien_forney.v rs_ram.v
+// uses: rs_syndrome.v rs_kes_full.v rs_kes_half.v rs_chien_forney.v rs_ram.v
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
   parameter IRRPOL = 285, parameter GENSTART = 0,
@@ -20,8 +20,21 @@ module rs_decoder #(
   localparam IW = $clog2(N);
   localparam LW = $clog2(T + 1) + 1;
   // Key-equation solver timing: clocks from start to done, and the closest starts it takes.
-  localparam KES_LAT = (FULL != 0) ? R + T + 2 : 3 * R * (T + 1) + 4;
-  localparam KES_GAP = (FULL != 0) ? R + 1 : 3 * R * (T + 1) + 4;
+  // The half solver's clocks with one and with three multipliers, as rs_kes_half.v counts
+  // them. Streaming, three serve r = 16 (the DVB code back to back), one the others. A
+  // discrete word must leave within the allowance the wizard's discrete vector file gives,
+  // 1.2 (5N + 11R + 4) clocks: the fewest multipliers that make it, and the full solver where
+  // even three do not (small N with large R).
+  localparam HALF1 = (3 * R + T) * (T + 1) + 1;
+  localparam HALF3 = (R + (T + 1) / 2) * (T + 1) + 1;
+  localparam ALLOW10 = 12 * (5 * N + 11 * R + 4);
+  localparam FITS1 = 10 * (3 * N + HALF1 + 2) < ALLOW10;
+  localparam FITS3 = 10 * (3 * N + HALF3 + 2) < ALLOW10;
+  localparam HALF_MULS = (DISCRETE != 0) ? (FITS1 ? 1 : 3) : ((R == 16) ? 3 : 1);
+  localparam USE_FULL = (FULL != 0) || (DISCRETE != 0 && !FITS1 && !FITS3);
+  localparam HALF_CLOCKS = (HALF_MULS == 3) ? HALF3 : HALF1;
+  localparam KES_LAT = USE_FULL ? R + T + 2 : HALF_CLOCKS;
+  localparam KES_GAP = USE_FULL ? R + 1 : HALF_CLOCKS;
   localparam SPACE = (KES_GAP > N) ? KES_GAP : N;        // closest word starts
   localparam GUARD = (DISCRETE != 0) ? ((SPACE - N > 1) ? SPACE - N : 1) : SPACE - N;
   localparam GW = $clog2(GUARD + 2);
@@ -86,12 +99,12 @@ module rs_decoder #(
   wire [(T+1)*M-1:0] lambda;
   wire [T*M-1:0] omega;
   generate
-    if (FULL != 0) begin : g_full
+    if (USE_FULL) begin : g_full
       rs_kes_full #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
         .clk(clk), .reset(reset), .start(kstart), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end else begin : g_half
-      rs_kes_half #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
+      rs_kes_half #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(HALF_MULS)) u_kes (
         .clk(clk), .reset(reset), .start(kstart), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end
