@@ -7,7 +7,7 @@
 // The registers start at position N-1 (term i loaded as c_i * alpha^(-(N-1)i)) and step by
 // alpha^i. The roots are counted while searching; only the first L roots (L = deg Lambda) are
 // passed on, since a word with more cannot be corrected, so at most R/2 values per word leave.
-// uses: rs_chien_cell.v
+// uses:
 module rs_chien_forney #(
   parameter M = 8, parameter N = 204, parameter R = 16,
   parameter IRRPOL = 285, parameter GENSTART = 0,
@@ -46,14 +46,32 @@ module rs_chien_forney #(
   genvar g;
   generate
     for (g = 0; g <= T; g = g + 1) begin : g_lam
-      rs_chien_cell #(.M(M), .IRRPOL(IRRPOL), .C0(gf_alpha_pow((SH * g) % Q)),
-                      .STEP(gf_alpha_pow(g))) u_cell (
-        .clk(clk), .load(load), .act(act), .c(lambda[g*M +: M]), .q(lam_t[g]));
+      localparam [M-1:0] C0 = gf_alpha_pow((SH * g) % Q);
+      localparam [M-1:0] STEP = gf_alpha_pow(g);
+      reg [M-1:0] r;
+      if (C0 == STEP) begin : g_shared       // n = 2^m - 1: the load shares the step
+        always @(posedge clk)
+          if (load || act) r <= gf_mul(load ? lambda[g*M +: M] : r, STEP);
+      end else begin : g_own
+        always @(posedge clk)
+          if (load) r <= gf_mul(lambda[g*M +: M], C0);
+          else if (act) r <= gf_mul(r, STEP);
+      end
+      assign lam_t[g] = r;
     end
     for (g = 0; g < T; g = g + 1) begin : g_om
-      rs_chien_cell #(.M(M), .IRRPOL(IRRPOL), .C0(gf_alpha_pow((SH * g) % Q)),
-                      .STEP(gf_alpha_pow(g))) u_cell (
-        .clk(clk), .load(load), .act(act), .c(omega[g*M +: M]), .q(om_t[g]));
+      localparam [M-1:0] C0 = gf_alpha_pow((SH * g) % Q);
+      localparam [M-1:0] STEP = gf_alpha_pow(g);
+      reg [M-1:0] r;
+      if (C0 == STEP) begin : g_shared       // n = 2^m - 1: the load shares the step
+        always @(posedge clk)
+          if (load || act) r <= gf_mul(load ? omega[g*M +: M] : r, STEP);
+      end else begin : g_own
+        always @(posedge clk)
+          if (load) r <= gf_mul(omega[g*M +: M], C0);
+          else if (act) r <= gf_mul(r, STEP);
+      end
+      assign om_t[g] = r;
     end
   endgenerate
 
