@@ -20,6 +20,16 @@ class WizardRunTest : public ::testing::Test {
   std::string Design(const char* name = "rs.tdf") { return (dir.Path() / name).string(); }
   std::string Cnx() { return (dir.Path() / "rs.cnx").string(); }
 
+  // A one-page run of a new design in which the user asks for help, then finishes.
+  void RunPressingHelp() {
+    PlainWizard wizard(description, 1);
+    ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) {
+      h.OnHelpCommand(d);
+      h.OnClicked(d, host::kFinishButton);
+    });
+    wizard.RunWizard({"-n", Design()});
+  }
+
   TempDir dir;
   ScriptedUi ui;
   testsupport::FakeProcess process;
@@ -306,12 +316,7 @@ TEST_F(WizardRunTest, SummaryEnterMovesOn) {
 
 TEST_F(WizardRunTest, MissingHelpFileIsReported) {
   process.executablePath = (dir.Path() / "rswizard").string();
-  PlainWizard wizard(description, 1);
-  ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) {
-    h.OnHelpCommand(d);
-    h.OnClicked(d, host::kFinishButton);
-  });
-  wizard.RunWizard({"-n", Design()});
+  RunPressingHelp();
   ASSERT_EQ(ui.messages.size(), 1u);
   EXPECT_EQ(ui.messages[0].text,
             "Can't find the Tessaron help file " + (dir.Path() / "rswizard.hlp").string());
@@ -321,12 +326,7 @@ TEST_F(WizardRunTest, MissingHelpFileIsReported) {
 TEST_F(WizardRunTest, ExistingHelpFileIsShownAtTheTitle) {
   process.executablePath = (dir.Path() / "rswizard").string();
   testsupport::WriteFileText(dir.Path() / "rswizard.hlp", "help");
-  PlainWizard wizard(description, 1);
-  ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) {
-    h.OnHelpCommand(d);
-    h.OnClicked(d, host::kFinishButton);
-  });
-  wizard.RunWizard({"-n", Design()});
+  RunPressingHelp();
   EXPECT_TRUE(ui.messages.empty());
   ASSERT_EQ(ui.helpShown.size(), 1u);
   EXPECT_EQ(ui.helpShown[0], (dir.Path() / "rswizard.hlp").string() + "#RS CODEC - 1.00");
@@ -343,12 +343,7 @@ TEST_F(WizardRunTest, HelpFileBesideTheProgramThenInTheInstalledDataDirectory) {
     testsupport::WriteFileText(expected, "help");
     ui.helpShown.clear();
     ui.messages.clear();
-    PlainWizard wizard(description, 1);
-    ui.actions.push_back([](platform::Dialog& d, platform::DialogHandler& h) {
-      h.OnHelpCommand(d);
-      h.OnClicked(d, host::kFinishButton);
-    });
-    wizard.RunWizard({"-n", Design()});
+    RunPressingHelp();
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_EQ(ui.helpShown, std::vector<std::string>{expected + "#RS CODEC - 1.00"});
   }
