@@ -9,10 +9,16 @@
 
 namespace hdl {
 
-// rtlDirectory ends in "/". Throws Refusal when a file is missing or a name leaves the
-// directory. The files follow one another in the order they were first named, the top first.
+// rtlDirectory ends in "/". Throws Refusal when a file is missing, a name leaves the directory
+// or an included file sets `default_nettype (docs/hdl.md, RTL conventions). The files follow one
+// another in the order they were first named, the top first.
 std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,
                          std::string_view prefix);
+
+// The files AssembleCore copies, in its order: topFile, then every file a "// uses:" line names
+// (in topFile or in a file it includes), each once. The files they include are not listed.
+// Throws Refusal as AssembleCore does.
+std::vector<std::string> CoreFiles(const std::string& rtlDirectory, const std::string& topFile);
 
 // Replaces every whole-word occurrence of each name in names by prefix + name.
 std::string PrefixNames(std::string_view text, const std::vector<std::string>& names,

@@ -14,6 +14,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: rsmanager [--force] DESIGN.v\n"
     "       rsmanager --generate [--force] DESIGN.v\n"
+    "       rsmanager --list-rtl RTL.v\n"
     "       rsmanager --help\n"
     "\n"
     "Runs the RS CODEC wizard (rswizard) on DESIGN as its manager, printing a line per notice,\n"
@@ -26,6 +27,8 @@ constexpr const char* kUsage =
     "\n"
     "  --generate  generate from the existing NAME.cnx without starting the wizard\n"
     "  --force     also replace files that rsmanager did not write\n"
+    "  --list-rtl  print the paths of the RTL files NAME.v would copy for the core whose top is\n"
+    "              RTL.v (a path, or a name in the RTL directory), one a line, RTL.v first\n"
     "  --help      show this text\n"
     "\n"
     "Exit status: 0 generated; 2 cancelled; 255 left with < Back; 1 anything else.\n";
@@ -46,10 +49,20 @@ int Generate(const std::string& design, bool force) {
   }
 }
 
+int ListRtl(const std::string& rtlFile) {
+  try {
+    for (const std::string& path : hdl::ListRtl(rtlFile, manager::HdlDirectories()))
+      std::printf("%s\n", path.c_str());
+    return 0;
+  } catch (const hdl::Refusal& refusal) {
+    return Fail(refusal.what());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool generateOnly = false, force = false;
+  bool generateOnly = false, force = false, listRtl = false;
   std::string design;
   for (int i = 1; i < argc; ++i) {
     const std::string_view word = argv[i];
@@ -61,6 +74,8 @@ int main(int argc, char** argv) {
       generateOnly = true;
     } else if (word == "--force") {
       force = true;
+    } else if (word == "--list-rtl") {
+      listRtl = true;
     } else if (word.starts_with("-")) {
       return Fail("unknown option " + std::string(word) + " (rsmanager --help lists them)");
     } else if (!design.empty()) {
@@ -68,6 +83,11 @@ int main(int argc, char** argv) {
     } else {
       design = word;
     }
+  }
+  if (listRtl) {
+    if (generateOnly || force) return Fail("--list-rtl takes no other option (rsmanager --help)");
+    if (design.empty()) return Fail("no RTL file given (rsmanager --help)");
+    return ListRtl(design);
   }
   if (design.empty()) return Fail("no design file given (rsmanager --help)");
   try {
