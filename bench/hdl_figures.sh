@@ -38,19 +38,19 @@ targets=("$@")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# encoder:M,N,R,IRRPOL,GS -> NAME.v built by the wizard and rsmanager; sets files, top, label.
+# encoder:M,N,R,IRRPOL,GS DIR -> DIR/TOP.v built by the wizard and rsmanager, as a user builds
+# the block; sets files, top, label.
 make_encoder() {
-  local m n r irrpol gs
+  local m n r irrpol gs dir=$2
   IFS=, read -r m n r irrpol gs <<< "$1"
   top=enc_${m}_${n}_${r}_${irrpol}_${gs}
-  mkdir -p "$work/$top"
   printf '%s\n' 'click "Next >"' "pick \"Number of bits per symbol\" $m" \
     "pick \"Field polynomial\" $irrpol" "type \"Number of symbols per codeword\" $n" \
     "type \"Number of check symbols per codeword\" $r" \
     "type \"First root of polynomial generator\" $gs" "click Finish" |
-    RSWIZARD_UI=console "$build/app/rswizard" -n "$work/$top/$top.v" > /dev/null
-  "$build/manager/rsmanager" --generate "$work/$top/$top.v" > /dev/null
-  files=$work/$top/$top.v
+    RSWIZARD_UI=console "$build/app/rswizard" -n "$dir/$top.v" > /dev/null
+  "$build/manager/rsmanager" --generate "$dir/$top.v" > /dev/null
+  files=$dir/$top.v
   label="encoder m=$m n=$n r=$r irrpol=$irrpol genstart=$gs"
 }
 
@@ -68,7 +68,7 @@ echo "| design | xc7 LUTs | xc7 FFs | xc7 BRAM | ice40 LCs | ice40 fmax (MHz) | 
 echo "|---|---|---|---|---|---|---|"
 for target in "${targets[@]}"; do
   case $target in
-    encoder:*) make_encoder "${target#encoder:}" ;;
+    encoder:*) make_encoder "${target#encoder:}" "$work" ;;
     *:*) files=${target%:*} top=${target##*:} label=$(basename "$files") ;;
     *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
   esac
