@@ -75,7 +75,8 @@ bool IsDecoder(const Code& code) {
   return std::string(code.kind) != "encoder";
 }
 
-// Ends with "N checks, 0 failed" and status 0 (or, when failing is expected, not).
+// Ends with "N checks, 0 failed" and status 0 (or, when failing is expected, not). testbench
+// may name more files to compile beside rs.v.
 void ExpectRun(const fs::path& dir, const std::string& testbench, bool pass = true) {
   const testsupport::RunResult run =
       Shell("cd " + dir.string() + " && iverilog -o sim " + testbench + " rs.v && vvp -n sim");
@@ -175,6 +176,109 @@ TEST(GeneratedTestbench, ErrorsTestbenchCatchesACorruptedExpectation) {
   ExpectRun(dir.Path(), "rs_errors_tb.v", false);
 }
 
+// The AXI4-Stream wrapper of every design in the tables above; in every run the encoder and the
+// four decoder variants of one small code, the others in the long sweep.
+bool IsQuickAxisCode(const Code& code) {
+  return (code.m == 4 && code.n == 15 && code.r == 4) &&
+         (std::string(code.kind) == "encoder" || code.irrpol == 25);
+}
+
+std::vector<Code> AxisCodes(bool quick) {
+  std::vector<Code> codes;
+  std::vector<Code> table = EncoderCodes();
+  for (const Code& code : DecoderCodes()) table.push_back(code);
+  for (const Code& code : table)
+    if (IsQuickAxisCode(code) == quick) codes.push_back(code);
+  if (!quick && !std::getenv("RSMANAGER_NIGHTLY_SWEEP")) codes.clear();
+  return codes;
+}
+
+class AxisWrapper : public ::testing::TestWithParam<Code> {};
+
+TEST_P(AxisWrapper, LintsAndPassesItsTestbenchUnderStalls) {
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), GetParam()));
+  const testsupport::RunResult lint = Shell("cd " + dir.Dir() +
+                                            " && verilator --lint-only -Wall --top-module rs_axis "
+                                            "rs_axis.v rs.v");
+  EXPECT_EQ(lint.exitStatus, 0) << lint.out;
+  EXPECT_EQ(lint.out, "");
+  ExpectRun(dir.Path(), "rs_axis_tb.v rs_axis.v");
+}
+
+INSTANTIATE_TEST_SUITE_P(Axis, AxisWrapper, ::testing::ValuesIn(AxisCodes(true)), CodeName);
+INSTANTIATE_TEST_SUITE_P(NightlyAxis, AxisWrapper, ::testing::ValuesIn(AxisCodes(false)), CodeName);
+
+// The (15,11) streaming decoder's wrapper, its testbench edited or the wrapper broken.
+class AxisTestbenchFails : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_NO_FATAL_FAILURE(Generate(dir_.Path(), {"streaming full", 4, 19, 15, 4, 0}));
+  }
+  // Replaces the first `what` in `file`.
+  void Edit(const char* file, const std::string& what, const std::string& with) {
+    std::string text = ReadFileText(dir_.Path() / file);
+    const std::size_t at = text.find(what);
+    ASSERT_NE(at, std::string::npos) << what;
+    WriteFileText(dir_.Path() / file, text.replace(at, what.size(), with));
+  }
+  testsupport::RunResult Run() {
+    return Shell("cd " + dir_.Dir() +
+                 " && iverilog -o sim rs_axis_tb.v rs_axis.v rs.v && vvp -n sim");
+  }
+  testsupport::TempDir dir_;
+};
+
+TEST_F(AxisTestbenchFails, OnACorruptedExpectation) {
+  std::string text = ReadFileText(dir_.Path() / "rs_axis_tb.v");
+  const std::size_t at = text.find("expSym[17] = ");
+  ASSERT_NE(at, std::string::npos);
+  text[at + 13] = text[at + 13] == '1' ? '2' : '1';
+  WriteFileText(dir_.Path() / "rs_axis_tb.v", text);
+  const testsupport::RunResult run = Run();
+  EXPECT_NE(run.exitStatus, 0) << run.out;
+  // Word 1's third symbol, each time the word is sent, and nothing else.
+  EXPECT_NE(run.out.find(": m_axis_tdata is "), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find(": word spacing is "), std::string::npos) << run.out;
+}
+
+// Half the output FIFO the block's clocks call for: nothing is lost, but the block no longer
+// keeps its own rate.
+TEST_F(AxisTestbenchFails, OnASlowerRateWithASmallerOutputFifo) {
+  const std::string text = ReadFileText(dir_.Path() / "rs_axis.v");
+  ASSERT_NE(text.find(".OUT_AW(6)"), std::string::npos) << text;
+  ASSERT_NO_FATAL_FAILURE(Edit("rs_axis.v", ".OUT_AW(6)", ".OUT_AW(5)"));
+  const testsupport::RunResult run = Run();
+  EXPECT_NE(run.exitStatus, 0) << run.out;
+  EXPECT_NE(run.out.find(": word spacing is "), std::string::npos) << run.out;
+  EXPECT_EQ(run.out.find(": m_axis_"), std::string::npos) << run.out;
+}
+
+// A wrapper that admits words without output room loses symbols, and the testbench sees it.
+TEST_F(AxisTestbenchFails, WhenTheWrapperIgnoresItsOutputRoom) {
+  ASSERT_NO_FATAL_FAILURE(Edit("rs_axis.v", "wire room = credit_q >= WORD;", "wire room = 1'b1;"));
+  const testsupport::RunResult run = Run();
+  EXPECT_NE(run.exitStatus, 0) << run.out;
+  EXPECT_NE(run.out.find(": m_axis_tdata is "), std::string::npos) << run.out;
+}
+
+// A wrapper whose output changes while m_axis_tready is 0 breaks the protocol check.
+TEST_F(AxisTestbenchFails, WhenAHeldBeatChanges) {
+  ASSERT_NO_FATAL_FAILURE(Edit("rs_axis.v", ".out_ready(m_tready)", ".out_ready(1'b1)"));
+  const testsupport::RunResult run = Run();
+  EXPECT_NE(run.exitStatus, 0) << run.out;
+  EXPECT_NE(run.out.find(": held tdata is "), std::string::npos) << run.out;
+}
+
+// A misplaced tlast: the events must come, one clock after the beat.
+TEST_F(AxisTestbenchFails, WhenTheTlastEventsStayQuiet) {
+  ASSERT_NO_FATAL_FAILURE(
+      Edit("rs_axis.v", "missing_q <= beat && last && !tlast;", "missing_q <= 1'b0;"));
+  const testsupport::RunResult run = Run();
+  EXPECT_NE(run.exitStatus, 0) << run.out;
+  EXPECT_NE(run.out.find(": tlast_missing is 0, expected 1"), std::string::npos) << run.out;
+}
+
 class ComponentDeclaration : public ::testing::TestWithParam<Code> {};
 
 TEST_P(ComponentDeclaration, AnalysesInGhdl) {
@@ -208,6 +312,23 @@ TEST_P(Synthesis, WithYosys) {
       Shell("cd " + dir.Dir() + " && yosys -q -p 'synth -top rs' rs.v");
   EXPECT_EQ(run.exitStatus, 0) << run.out;
   EXPECT_EQ(run.out.find("ERROR"), std::string::npos) << run.out;
+}
+
+// The wrapper synthesizes, and its two FIFOs stay memories (block or LUT RAM), not flip-flops:
+// four memories with the decoder's own two.
+TEST(AxisSynthesis, WithYosysKeepingTheFifosAsMemories) {
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), {"discrete half", 4, 25, 15, 4, 3}));
+  const testsupport::RunResult synth =
+      Shell("cd " + dir.Dir() + " && yosys -q -p 'synth -top rs_axis' rs_axis.v rs.v");
+  EXPECT_EQ(synth.exitStatus, 0) << synth.out;
+  EXPECT_EQ(synth.out.find("ERROR"), std::string::npos) << synth.out;
+  const testsupport::RunResult memories =
+      Shell("cd " + dir.Dir() +
+            " && yosys -q -p 'read_verilog rs_axis.v rs.v; hierarchy -top rs_axis; proc; flatten; "
+            "opt -fast; memory -nomap; tee -q -o stat.txt stat' && grep -E '\\$mem' stat.txt");
+  EXPECT_EQ(memories.exitStatus, 0) << memories.out;
+  EXPECT_NE(memories.out.find(" 4\n"), std::string::npos) << memories.out;
 }
 
 INSTANTIATE_TEST_SUITE_P(Block, Synthesis,
