@@ -21,8 +21,8 @@ struct AxisFifo {
 };
 
 struct AxisBuffers {
-  AxisFifo input;   // decoder: the symbols and their bypass bit; encoder: none (depth 0)
-  AxisFifo output;  // decoder: {decfail, numerr, symbol}; encoder: the symbol
+  AxisFifo input;      // decoder: the symbols and their bypass bit; encoder: none (depth 0)
+  AxisFifo output;     // decoder: {decfail, numerr, symbol}; encoder: the symbol
   int wordClocks = 0;  // the closest two words' first symbols may be at the block
   int firstOut = 0;    // edges from a word's first symbol entering the block to the edge on
                        //   which m_axis can take its first symbol at the earliest

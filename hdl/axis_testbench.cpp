@@ -271,8 +271,7 @@ std::string Replace(std::string text, const std::string& what, const std::string
 }  // namespace
 
 std::string AxisTestbench(const BlockDescription& block, const TestbenchNames& names) {
-  const std::vector<AxisWord> words =
-      block.IsDecoder() ? DecoderWords(block) : EncoderWords(block);
+  const std::vector<AxisWord> words = block.IsDecoder() ? DecoderWords(block) : EncoderWords(block);
   const AxisBuffers buffers = AxisBuffersOf(block);
   const int count = static_cast<int>(words.size());
   const int in = static_cast<int>(words.front().in.size());
@@ -284,8 +283,8 @@ std::string AxisTestbench(const BlockDescription& block, const TestbenchNames& n
   std::string text = HeaderLine(CommentStyle::kVerilog, names.cnxName);
   text += "// " + names.design +
           "_axis under test: the words once unstalled, where they must leave the block's word\n"
-          "// spacing apart, and once more under heavy random stalls on both sides, with tlast\n"
-          "// misplaced on words 1 to 3. Every beat out is judged against the software " +
+          "// spacing apart, then again and again under heavy random stalls on both sides, with\n"
+          "// tlast misplaced on three words. Every beat out is judged against the software " +
           (block.IsDecoder() ? std::string("decoder") : std::string("encoder")) + ".\n";
   text += "module " + names.testbench + ";\n";
   text += Signals(block, names.design);

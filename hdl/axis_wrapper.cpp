@@ -26,10 +26,10 @@ std::string HeaderComment(const BlockDescription& block, const AxisWrapperNames&
   const AxisBuffers buffers = AxisBuffersOf(block);
   const std::string& name = names.design;
   std::string text = HeaderLine(CommentStyle::kVerilog, names.cnxName);
-  text += "// " + name + "_axis: the Reed-Solomon " + names.blockSummary + ", " + name + " of " +
-          name + ".v,\n// behind AXI4-Stream ports. Compile it with " + name +
-          ".v; the modules after the top one are the\n// wrapper's, renamed with " + name +
-          "_.\n//\n";
+  text += "// " + name + "_axis: the block " + name + " of " + name +
+          ".v behind AXI4-Stream ports; the block is the\n// Reed-Solomon " + names.blockSummary +
+          ".\n// Compile it with " + name +
+          ".v. The modules after the top one are the wrapper's, renamed with " + name + "_.\n//\n";
   const int k = block.n - block.check;
   if (block.IsDecoder())
     text += Format(
@@ -72,8 +72,8 @@ std::string BlockInstance(const BlockDescription& block, const std::string& name
     if (fixed == kFixed.end())
       text += port.width ? Format("  wire [%d:0] %s;\n", port.width - 1, port.name.c_str())
                          : "  wire " + port.name + ";\n";
-    connections += Format("%s    .%s(%s)", connections.empty() ? "" : ",\n", port.name.c_str(),
-                          wire.c_str());
+    connections +=
+        Format("%s    .%s(%s)", connections.empty() ? "" : ",\n", port.name.c_str(), wire.c_str());
   }
   return text + "\n  " + name + " block (\n" + connections + "\n  );\n\n";
 }
@@ -123,9 +123,9 @@ std::string AxisModule(const BlockDescription& block, const std::string& name) {
   text += "  input wire s_axis_tvalid,\n  output wire s_axis_tready,\n  input wire s_axis_tlast,\n";
   if (block.IsDecoder()) text += "  input wire s_axis_tuser,\n";
   text += Format("  output wire [%d:0] m_axis_tdata,\n", m - 1);
-  text += "  output wire m_axis_tvalid,\n  input wire m_axis_tready,\n  output wire m_axis_tlast,\n";
-  if (block.IsDecoder())
-    text += Format("  output wire [%d:0] m_axis_tuser,\n", block.numerrWidth);
+  text +=
+      "  output wire m_axis_tvalid,\n  input wire m_axis_tready,\n  output wire m_axis_tlast,\n";
+  if (block.IsDecoder()) text += Format("  output wire [%d:0] m_axis_tuser,\n", block.numerrWidth);
   text += "  output wire event_tlast_missing,\n  output wire event_tlast_unexpected\n);\n";
   text += "  wire reset = !aresetn;\n";
   text += BlockInstance(block, name);
@@ -142,8 +142,7 @@ const char* AxisTopFile(const BlockDescription& block) {
 std::string AxisWrapper(const BlockDescription& block, const AxisWrapperNames& names,
                         const std::string& rtlDirectory) {
   return HeaderComment(block, names) + AxisModule(block, names.design) +
-         AssembleBeside(rtlDirectory, AxisTopFile(block), CoreTopFile(block),
-                        names.design + "_");
+         AssembleBeside(rtlDirectory, AxisTopFile(block), CoreTopFile(block), names.design + "_");
 }
 
 }  // namespace hdl

@@ -63,7 +63,8 @@ std::string WordLines(const char* name, int base, const std::vector<int32_t>& wo
   const int n = static_cast<int>(word.size());
   for (int j = 0; j < n; ++j)
     text += platform::Format("%s%s[%d] = %d;%s", j % 8 == 0 ? "    " : " ", name, base + j,
-                   word[static_cast<std::size_t>(n - 1 - j)], j % 8 == 7 || j + 1 == n ? "\n" : "");
+                             word[static_cast<std::size_t>(n - 1 - j)],
+                             j % 8 == 7 || j + 1 == n ? "\n" : "");
   return text;
 }
 
