@@ -14,12 +14,9 @@ namespace {
 
 using platform::Format;
 
-// Below this many entries a synthesizer keeps a memory in LUTs or flip-flops.
-constexpr int kBlockRamEntries = 64;
-
 std::string FifoLine(const char* which, const AxisFifo& fifo) {
-  return Format("//   %s FIFO: %d x %d bits (%s)\n", which, fifo.depth, fifo.bits,
-                fifo.depth >= kBlockRamEntries ? "block RAM" : "LUT RAM");
+  return Format("//   %s FIFO: %d x %d bits, one simple dual-port memory (block RAM or LUT RAM)\n",
+                which, fifo.depth, fifo.bits);
 }
 
 std::string HeaderComment(const BlockDescription& block, const AxisWrapperNames& names) {

@@ -128,8 +128,11 @@ module rs_axis_decoder #(
     .clk(clk), .reset(reset), .beat(m_beat), .last(m_tlast));
 
 `ifdef FORMAL
+  // Given a block that shows N symbols for each word it takes, and none before.
+  reg formal_reset_q = 1'b0;
+  always @(posedge clk) if (reset) formal_reset_q <= 1'b1;
   always @(posedge clk)
-    if (!reset) begin
+    if (formal_reset_q && !reset) begin
       assert (!outvalid || out_room);
       assert ({1'b0, out_level} + {1'b0, credit_q} <= {1'b0, DEPTH});
     end

@@ -84,8 +84,15 @@ module rs_axis_encoder #(
     .clk(clk), .reset(reset), .beat(m_beat), .last(m_tlast));
 
 `ifdef FORMAL
+  reg formal_reset_q = 1'b0;
+  always @(posedge clk) if (reset) formal_reset_q <= 1'b1;
   always @(posedge clk)
-    if (!reset) assert (!shown_q || out_room);
+    if (formal_reset_q && !reset) begin
+      // Every entry is free, owed by the symbol the block shows, or in the FIFO.
+      assert ({1'b0, credit_q} + {1'b0, out_level} + {{(OUT_AW + 1){1'b0}}, shown_q}
+              == {1'b0, DEPTH});
+      assert (!shown_q || out_room);
+    end
 `endif
 endmodule
 `default_nettype wire

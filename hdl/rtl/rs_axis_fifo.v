@@ -56,13 +56,14 @@ module rs_axis_fifo #(
   assign level = stored + {{AW{1'b0}}, out_valid_q};
 
 `ifdef FORMAL
-  reg past_ok = 1'b0;
-  always @(posedge clk) past_ok <= 1'b1;
+  reg formal_reset_q = 1'b0;      // the FIFO was reset once
+  always @(posedge clk) if (reset) formal_reset_q <= 1'b1;
   always @(posedge clk)
-    if (past_ok && !$past(reset)) begin
+    if (formal_reset_q && !reset) begin
       assert (stored <= FULL);
       // A waiting head stays, with its data.
-      if ($past(out_valid_q && !out_ready)) assert (out_valid_q && out_data == $past(out_data));
+      if ($past(out_valid_q && !out_ready && !reset))
+        assert (out_valid_q && out_data == $past(out_data));
     end
 `endif
 endmodule
