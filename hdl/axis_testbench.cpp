@@ -6,7 +6,7 @@
 
 #include "hdl/axis_buffers.h"
 #include "hdl/decoder_test_words.h"
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "platform/text_format.h"
 #include "rsmath/rs_decoder.h"
 

@@ -3,7 +3,7 @@
 #include <map>
 
 #include "hdl/axis_buffers.h"
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "hdl/rtl_assembly.h"
 #include "hdl/top_module.h"
 #include "platform/text_format.h"

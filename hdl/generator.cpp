@@ -66,7 +66,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
   return {design.Sibling(".v"), text};
 }
 
-GeneratedFile AxisWrapperFile(const BlockDescription& block, const DesignPath& design,
+GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::PathParts& design,
                               const std::vector<std::string>& rtlDirectories,
                               const std::string& cnxName) {
   return {design.Sibling("_axis.v"), AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
