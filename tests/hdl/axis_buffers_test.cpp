@@ -2,21 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include "rsmath/rs_vector_writer.h"
+#include "tests/hdl/test_block.h"
 
 namespace hdl {
 namespace {
-
-BlockDescription Block(BlockKind kind, bool full, int m, int n, int r) {
-  BlockDescription block;
-  block.kind = kind;
-  block.full = full;
-  block.m = m;
-  block.n = n;
-  block.check = r;
-  block.numerrWidth = rsmath::numerrWidth(r);
-  return block;
-}
 
 struct BuffersRow {
   const char* what;
@@ -40,15 +29,15 @@ struct BuffersRow {
 //   symbols owed: 4.
 TEST(AxisBuffersTest, WorkedDesigns) {
   const BuffersRow rows[] = {
-      {"DVB full streaming", Block(BlockKind::kStreamingDecoder, true, 8, 204, 16), 256, 9, 1024,
-       14, 204, 438},
-      {"DVB half streaming", Block(BlockKind::kStreamingDecoder, false, 8, 204, 16), 256, 9, 1024,
-       14, 204, 593},
-      {"(255,223) half streaming", Block(BlockKind::kStreamingDecoder, false, 8, 255, 32), 256, 9,
-       512, 15, 1905, 2419},
-      {"(15,11) full discrete", Block(BlockKind::kDiscreteDecoder, true, 4, 15, 4), 2, 5, 64, 8, 16,
-       42},
-      {"DVB encoder", Block(BlockKind::kEncoder, true, 8, 204, 16), 0, 0, 4, 8, 204, 3},
+      {"DVB full streaming", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16), 256, 9,
+       1024, 14, 204, 438},
+      {"DVB half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16), 256, 9,
+       1024, 14, 204, 593},
+      {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32), 256,
+       9, 512, 15, 1905, 2419},
+      {"(15,11) full discrete", TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4), 2, 5, 64, 8,
+       16, 42},
+      {"DVB encoder", TestBlock(BlockKind::kEncoder, true, 8, 204, 16), 0, 0, 4, 8, 204, 3},
   };
   for (const BuffersRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -73,7 +62,7 @@ TEST(AxisBuffersTest, EveryDesignGetsPowersOfTwoThatHoldAWord) {
           if (r >= n) continue;
           SCOPED_TRACE(testing::Message()
                        << static_cast<int>(kind) << " " << full << " " << n << " " << r);
-          const AxisBuffers buffers = AxisBuffersOf(Block(kind, full, 8, n, r));
+          const AxisBuffers buffers = AxisBuffersOf(TestBlock(kind, full, 8, n, r));
           const int unit = kind == BlockKind::kEncoder ? 1 : n;
           EXPECT_GE(buffers.output.depth, unit);
           EXPECT_EQ(1 << buffers.output.AddressBits(), buffers.output.depth);
