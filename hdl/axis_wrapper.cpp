@@ -47,10 +47,25 @@ std::string HeaderComment(const BlockDescription& block, const AxisWrapperNames&
       "// nothing else changes. aresetn is synchronous, active low, and resets the block too.\n"
       "//\n"
       "// Rate: with s_axis_tvalid and m_axis_tready held 1, a word every %d clocks, the block's\n"
-      "// own. The block cannot hold its output back, so a word enters it only when the output\n"
-      "// FIFO has room for all of it besides what the words before it still hold, and\n"
-      "// s_axis_tready is 0 while the wrapper cannot take more. Buffers:\n",
+      "// own. s_axis_tready is 0 while the wrapper cannot take more.\n",
       block.IsDecoder() ? block.n : k, buffers.wordClocks);
+  if (block.IsDecoder())
+    text += Format(
+        "// The block cannot hold its output back, so a word enters it only when the output FIFO\n"
+        "// has room for all of it besides what the words before it still hold. m_axis can take\n"
+        "// a word's first symbol %d edges after its first symbol entered the block, at the\n"
+        "// earliest%s.\n",
+        buffers.firstOut,
+        block.kind == BlockKind::kStreamingDecoder
+            ? "; a word enters only once all of it waits in the input FIFO"
+            : "");
+  else
+    text += Format(
+        "// The block moves (enable) only while the output FIFO has room for the symbol it makes\n"
+        "// besides those on their way; m_axis can take a symbol %d edges after the block made\n"
+        "// it, at the earliest.\n",
+        buffers.firstOut);
+  text += "// Buffers:\n";
   if (block.IsDecoder()) text += FifoLine("input", buffers.input);
   text += FifoLine("output", buffers.output);
   return text + "\n";
