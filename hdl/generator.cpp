@@ -7,15 +7,16 @@
 
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
-#include "hdl/design_path.h"
 #include "hdl/error_testbench.h"
-#include "hdl/generated_file.h"
-#include "hdl/memory_tables.h"
+#include "hdl/hdl_identifier.h"
+#include "hdl/hex_table_reader.h"
+#include "hdl/marked_files.h"
 #include "hdl/refusal.h"
 #include "hdl/rtl_assembly.h"
 #include "hdl/top_module.h"
 #include "hdl/vector_file.h"
 #include "hdl/vector_testbench.h"
+#include "platform/path_parts.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 
@@ -32,6 +33,10 @@ constexpr std::string_view kDesignSuffix = ".v";
 constexpr std::string_view kVectorTestbenchSuffix = "_tb.v";
 constexpr std::string_view kErrorTestbenchSuffix = "_errors_tb.v";
 constexpr std::string_view kDescriptionSuffix = ".cnx";
+
+platform::PathParts SplitDesignPath(std::string_view path) {
+  return platform::SplitPath(path, platform::PathSyntax::kSlash);
+}
 
 std::string RtlDirectoryFor(const BlockDescription& block,
                             const std::vector<std::string>& candidates) {
@@ -54,7 +59,7 @@ std::string Describe(const BlockDescription& block) {
                 block.check, block.irrpol, block.genstart);
 }
 
-GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design,
+GeneratedFile DesignFile(const BlockDescription& block, const platform::PathParts& design,
                          const std::vector<std::string>& rtlDirectories,
                          const std::string& cnxName) {
   const DecoderTables tables =
@@ -71,7 +76,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
-                                                 const DesignPath& design,
+                                                 const platform::PathParts& design,
                                                  const std::string& cnxName) {
   const std::string vecPath = design.Sibling(".vec");
   if (!platform::Files().Exists(vecPath)) return std::nullopt;
@@ -94,7 +99,7 @@ int ReplacementError(const std::string& path) {
 }
 
 // The wizard writes its description into the design's directory first of all.
-void CheckDirectoryTakesFiles(const DesignPath& design) {
+void CheckDirectoryTakesFiles(const platform::PathParts& design) {
   const std::string directory = design.directory.empty() ? "./" : design.directory;
   const std::string description = design.Sibling(kDescriptionSuffix);
   errno = 0;
@@ -113,7 +118,7 @@ void CheckDirectoryTakesFiles(const DesignPath& design) {
 
 void CheckBeforeSession(const GenerateRequest& request) {
   CheckDesignFile(request.designPath);
-  const DesignPath design = SplitDesignPath(request.designPath);
+  const platform::PathParts design = SplitDesignPath(request.designPath);
   CheckDirectoryTakesFiles(design);
   std::vector<std::string> replaced{design.Sibling(kComponentSuffix)};
   if (design.extension == ".v")
@@ -134,7 +139,7 @@ void CheckBeforeSession(const GenerateRequest& request) {
 }
 
 void CheckDesignFile(const std::string& designPath) {
-  const DesignPath design = SplitDesignPath(designPath);
+  const platform::PathParts design = SplitDesignPath(designPath);
   if (design.extension != ".v" && design.extension != ".vhd" && design.extension != ".tdf")
     throw Refusal(designPath +
                   ": the design file must end in .v (for .vhd and .tdf designs only the component "
@@ -147,7 +152,7 @@ void CheckDesignFile(const std::string& designPath) {
 
 GenerateResult Generate(const GenerateRequest& request) {
   CheckDesignFile(request.designPath);
-  const DesignPath design = SplitDesignPath(request.designPath);
+  const platform::PathParts design = SplitDesignPath(request.designPath);
   const bool verilog = design.extension == ".v";
   const std::string cnxName = design.baseName + std::string(kDescriptionSuffix);
   const std::optional<std::string> cnx =
