@@ -39,6 +39,8 @@ struct Shown {
   qreal longestLine = 0;  // advance of the widest line in the widget's font
   int viewportWidth = 0;
   int acrossRange = -1, downRange = -1;  // the scroll bars' maximum; 0 when all is in view
+  int acrossAt = -1, downAt = -1;        // and their values: where the view is
+  int firstShownLine = -1;
   std::string text;
 };
 
@@ -68,6 +70,9 @@ Shown ShowHelpOf(const std::string& content) {
     shown.viewportWidth = text->viewport()->width();
     shown.acrossRange = text->horizontalScrollBar()->maximum();
     shown.downRange = text->verticalScrollBar()->maximum();
+    shown.acrossAt = text->horizontalScrollBar()->value();
+    shown.downAt = text->verticalScrollBar()->value();
+    shown.firstShownLine = text->cursorForPosition(QPoint(0, 0)).blockNumber();
     shown.text = text->toPlainText().toStdString();
     QTest::keyClick(viewer, Qt::Key_Escape);
   });
@@ -142,6 +147,10 @@ TEST(HelpWindow, StaysOnTheScreenAndScrollsBeyondIt) {
   EXPECT_GE(shown.window.height(), shown.available.height() - 1);
   EXPECT_GT(shown.acrossRange, 0);
   EXPECT_GT(shown.downRange, 0);
+  // The file is shown from its start.
+  EXPECT_EQ(shown.acrossAt, 0);
+  EXPECT_EQ(shown.downAt, 0);
+  EXPECT_EQ(shown.firstShownLine, 0);
 }
 
 TEST(HelpWindow, ScrollsDownOnlyWhenOnlyTheHeightIsTooMuch) {
