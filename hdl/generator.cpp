@@ -1,5 +1,6 @@
 #include "hdl/generator.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <optional>
@@ -34,7 +35,20 @@ constexpr std::string_view kComponentSuffix = ".cmp";
 constexpr std::string_view kDesignSuffix = ".v";
 constexpr std::string_view kVectorTestbenchSuffix = "_tb.v";
 constexpr std::string_view kErrorTestbenchSuffix = "_errors_tb.v";
+constexpr std::string_view kAxisWrapperSuffix = "_axis.v";
+constexpr std::string_view kAxisTestbenchSuffix = "_axis_tb.v";
 constexpr std::string_view kDescriptionSuffix = ".cnx";
+
+// Every file a generation for this design may write, whichever block the description holds:
+// what is checked before a session, and all a generation is let write.
+std::vector<std::string> FilesItMayWrite(const platform::PathParts& design) {
+  std::vector<std::string> paths{design.Sibling(kComponentSuffix)};
+  if (design.extension == ".v")
+    for (std::string_view suffix : {kDesignSuffix, kVectorTestbenchSuffix, kAxisWrapperSuffix,
+                                    kAxisTestbenchSuffix, kErrorTestbenchSuffix})
+      paths.push_back(design.Sibling(suffix));
+  return paths;
+}
 
 platform::PathParts SplitDesignPath(std::string_view path) {
   return platform::SplitPath(path, platform::PathSyntax::kSlash);
@@ -80,8 +94,9 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
 GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::PathParts& design,
                               const std::vector<std::string>& rtlDirectories,
                               const std::string& cnxName) {
-  return {design.Sibling("_axis.v"), AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
-                                                 RtlDirectoryFor(block, rtlDirectories))};
+  return {design.Sibling(kAxisWrapperSuffix),
+          AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
+                      RtlDirectoryFor(block, rtlDirectories))};
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
@@ -129,10 +144,7 @@ void CheckBeforeSession(const GenerateRequest& request) {
   CheckDesignFile(request.designPath);
   const platform::PathParts design = SplitDesignPath(request.designPath);
   CheckDirectoryTakesFiles(design);
-  std::vector<std::string> replaced{design.Sibling(kComponentSuffix)};
-  if (design.extension == ".v")
-    for (std::string_view suffix : {kDesignSuffix, kVectorTestbenchSuffix, kErrorTestbenchSuffix})
-      replaced.push_back(design.Sibling(suffix));
+  const std::vector<std::string> replaced = FilesItMayWrite(design);
   RefuseForeignFiles(replaced, request.force);
   for (const std::string& path : replaced) {
     if (!platform::Files().Exists(path)) continue;
@@ -181,7 +193,7 @@ GenerateResult Generate(const GenerateRequest& request) {
       files.push_back(std::move(*testbench));
     files.push_back(AxisWrapperFile(block, design, request.rtlDirectories, cnxName));
     files.push_back(
-        {design.Sibling("_axis_tb.v"),
+        {design.Sibling(kAxisTestbenchSuffix),
          AxisTestbench(block, {design.baseName, design.baseName + "_axis_tb", cnxName})});
     if (block.IsDecoder())
       files.push_back(
@@ -192,6 +204,11 @@ GenerateResult Generate(const GenerateRequest& request) {
                   design.baseName + ".cmp is generated; " + design.baseName +
                   ".v and its testbenches need a .v design";
   }
+  // A file missing from the list would escape the checks before the session.
+  const std::vector<std::string> allowed = FilesItMayWrite(design);
+  for (const GeneratedFile& file : files)
+    if (std::find(allowed.begin(), allowed.end(), file.path) == allowed.end())
+      throw Refusal("internal error: " + file.path + " is not among the files rsmanager checks");
   WriteGeneratedFiles(files, request.force);
   for (const GeneratedFile& file : files) result.written.push_back(file.path);
   return result;

@@ -105,6 +105,11 @@ const std::vector<Case>& Cases() {
        {},
        "",
        "rs_errors_tb.v was not written by rsmanager"},
+      {"HandWrittenAxisWrapper",
+       [](const fs::path& d) { return With(d, "rs_axis.v", "// mine\n", "rs.v"); },
+       {},
+       "",
+       "rs_axis.v was not written by rsmanager"},
       {"HandWrittenComponentOfAVhdlDesign",
        [](const fs::path& d) { return With(d, "rs.cmp", "-- mine\n", "rs.vhd"); },
        {},
@@ -130,7 +135,7 @@ const std::vector<Case>& Cases() {
       {"CleanDirectory", Plain, {}, "", ""},
       {"OwnFiles",
        [](const fs::path& d) {
-         for (const char* name : {"rs.v", "rs_tb.v", "rs_errors_tb.v"})
+         for (const char* name : {"rs.v", "rs_tb.v", "rs_axis.v", "rs_axis_tb.v", "rs_errors_tb.v"})
            WriteFileText(d / name, kOwnHeader);
          return Plain(d);
        },
