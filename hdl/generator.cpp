@@ -4,6 +4,7 @@
 
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
+#include "hdl/design_header.h"
 #include "hdl/design_path.h"
 #include "hdl/error_testbench.h"
 #include "hdl/generated_file.h"
@@ -34,15 +35,6 @@ std::string RtlDirectoryFor(const BlockDescription& block,
                        CoreTopFile(block), tried.c_str()));
 }
 
-std::string Describe(const BlockDescription& block) {
-  const char* kind = block.kind == BlockKind::kEncoder           ? "encoder"
-                     : block.kind == BlockKind::kDiscreteDecoder ? "discrete decoder"
-                                                                 : "streaming decoder";
-  return Format("%s%s, m = %d, n = %d, r = %d, irrpol = %d, genstart = %d",
-                block.IsDecoder() ? (block.full ? "full " : "half ") : "", kind, block.m, block.n,
-                block.check, block.irrpol, block.genstart);
-}
-
 GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design,
                          const std::vector<std::string>& rtlDirectories,
                          const std::string& cnxName) {
@@ -51,7 +43,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design
   const std::string rtlDirectory = RtlDirectoryFor(block, rtlDirectories);
   const std::string prefix = design.baseName + "_";
   std::string text = HeaderLine(CommentStyle::kVerilog, cnxName);
-  text += "// The Reed-Solomon " + Describe(block) + ".\n";
+  text += DesignHeaderComment(block, design.baseName);
   text += "// The modules after the top one are copied from the block's RTL, renamed with " +
           prefix + ".\n\n";
   text += TopModule(block, tables, design.baseName, prefix);
@@ -70,6 +62,52 @@ std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
   const VectorFile vectors = ReadVectorFile(*text, vecName);
   const TestbenchNames names{design.baseName, design.baseName + "_tb", cnxName};
   return GeneratedFile{design.Sibling("_tb.v"), VectorTestbench(block, vectors, names, vecName)};
+}
+
+// What each file beside the design holds, for the datasheet's list.
+std::string FileRole(const std::string& suffix, const BlockDescription& block) {
+  if (suffix == ".cnx") return "the description the wizard wrote; edit the block through it";
+  if (suffix == ".vec") return "the wizard's test vectors";
+  if (suffix == ".cmp") return "the VHDL component declaration";
+  if (suffix == ".v") return "the block: the top module and the RTL it needs, self-contained";
+  if (suffix == "_tb.v") return "testbench: the wizard's vectors through the block";
+  if (suffix == "_errors_tb.v")
+    return block.IsDecoder() ? "testbench: words with injected errors, judged by the software "
+                               "decoder"
+                             : "";
+  if (suffix == ".html") return "this datasheet";
+  return "";
+}
+
+GeneratedFile DatasheetFileOf(const BlockDescription& block, const DesignPath& design,
+                              const std::vector<GeneratedFile>& written,
+                              const GenerateRequest& request) {
+  DatasheetInputs inputs{design.baseName, design.baseName + ".cnx", {}, std::nullopt, ""};
+  const auto add = [&](const std::string& suffix) {
+    inputs.files.push_back({design.baseName + suffix, FileRole(suffix, block)});
+  };
+  add(".cnx");
+  if (block.IsDecoder()) {
+    inputs.files.push_back({block.invFile, "the field's inverses, Intel HEX, from the wizard"});
+    inputs.files.push_back(
+        {block.evnumFile, "the first root's powers, Intel HEX, from the wizard"});
+  }
+  if (platform::Files().Exists(design.Sibling(".vec"))) add(".vec");
+  for (const std::string suffix : {".cmp", ".v", "_tb.v", "_errors_tb.v"}) {
+    for (const GeneratedFile& file : written)
+      if (file.path == design.Sibling(suffix)) add(suffix);
+  }
+  add(".html");
+  if (request.measure) {
+    for (const GeneratedFile& file : written)
+      if (file.path == design.Sibling(".v"))
+        inputs.figures = request.measure(file.text, inputs.figuresNote);
+  } else {
+    inputs.figuresNote =
+        "Not measured: rsmanager --figures measures the design with yosys (bench/hdl_figures.sh) "
+        "and puts its figures here.";
+  }
+  return {design.Sibling(".html"), Datasheet(block, inputs)};
 }
 
 }  // namespace
@@ -108,6 +146,7 @@ GenerateResult Generate(const GenerateRequest& request) {
       files.push_back(
           {design.Sibling("_errors_tb.v"),
            ErrorTestbench(block, {design.baseName, design.baseName + "_errors_tb", cnxName})});
+    files.push_back(DatasheetFileOf(block, design, files, request));
   } else {
     result.note = "for a " + design.extension + " design only the component declaration " +
                   design.baseName + ".cmp is generated; " + design.baseName +

@@ -182,7 +182,7 @@ INSTANTIATE_TEST_SUITE_P(
                               "click \"Next >\"\nmove 900 700\nclick Finish\n",
                               0,
                               {"810 526", "900 700"},
-                              {"rs.cmp", "rs.cnx", "rs.v", "rs.vec", "rs_tb.v"},
+                              {"rs.cmp", "rs.cnx", "rs.html", "rs.v", "rs.vec", "rs_tb.v"},
                               ""},
                       Session{"CancelGeneratesNothing",
                               false,
