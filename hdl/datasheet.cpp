@@ -112,11 +112,11 @@ std::string Superscripts(const std::string& text) {
 
 std::string CodeSection(const BlockDescription& block, const BlockSummary& summary) {
   std::string out = "<h2>Code</h2>\n<table>\n";
-  out += Row("bits per symbol m", Cell(std::to_string(block.m), "code-m", true));
-  out += Row("symbols per codeword n", Cell(std::to_string(block.n), "code-n", true));
-  out += Row("message symbols k", Cell(std::to_string(summary.k), "code-k", true));
-  out += Row("check symbols r", Cell(std::to_string(block.check), "code-r", true));
-  out += Row("symbol errors corrected t", Cell(std::to_string(summary.t), "code-t", true));
+  out += Row("bits per symbol m", Cell(std::to_string(block.m), "code-m"));
+  out += Row("symbols per codeword n", Cell(std::to_string(block.n), "code-n"));
+  out += Row("message symbols k", Cell(std::to_string(summary.k), "code-k"));
+  out += Row("check symbols r", Cell(std::to_string(block.check), "code-r"));
+  out += Row("symbol errors corrected t", Cell(std::to_string(summary.t), "code-t"));
   out += Row("field polynomial",
              Cell(std::to_string(block.irrpol) + " = " + Superscripts(PolynomialText(block.irrpol)),
                   "code-polynomial"));
