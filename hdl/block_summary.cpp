@@ -2,10 +2,10 @@
 
 #include "hdl/decoder_timing.h"
 #include "platform/text_format.h"
+#include "rsblock/port_meanings.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/log_tables.h"
 #include "rsmath/rs_generator.h"
-#include "rswizard/rs_port_meanings.h"
 
 namespace hdl {
 
@@ -13,16 +13,16 @@ namespace {
 
 using platform::Format;
 
-rswizard::BlockRole RoleOf(const BlockDescription& block) {
+rsblock::BlockRole RoleOf(const BlockDescription& block) {
   switch (block.kind) {
     case BlockKind::kEncoder:
-      return rswizard::BlockRole::kEncoder;
+      return rsblock::BlockRole::kEncoder;
     case BlockKind::kStreamingDecoder:
-      return rswizard::BlockRole::kStreamingDecoder;
+      return rsblock::BlockRole::kStreamingDecoder;
     case BlockKind::kDiscreteDecoder:
       break;
   }
-  return rswizard::BlockRole::kDiscreteDecoder;
+  return rsblock::BlockRole::kDiscreteDecoder;
 }
 
 std::vector<int> GeneratorOf(const BlockDescription& block) {
@@ -80,10 +80,10 @@ BlockSummary SummaryOf(const BlockDescription& block) {
   summary.k = block.n - block.check;
   summary.t = block.Corrects();
   summary.generator = GeneratorOf(block);
-  const rswizard::BlockRole role = RoleOf(block);
+  const rsblock::BlockRole role = RoleOf(block);
   for (const BlockPort& port : block.ports)
     summary.ports.push_back(
-        {port.name, port.output, port.width, std::string(rswizard::PortMeaning(port.name, role))});
+        {port.name, port.output, port.width, std::string(rsblock::PortMeaning(port.name, role))});
   AddClocks(block, summary);
   return summary;
 }

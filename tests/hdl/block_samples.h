@@ -3,8 +3,8 @@
 #pragma once
 
 #include "hdl/block_description.h"
+#include "rsblock/block_ports.h"
 #include "rsmath/rs_vector_writer.h"
-#include "rswizard/rs_ports.h"
 
 namespace hdltest {
 
@@ -20,12 +20,12 @@ inline hdl::BlockDescription Block(hdl::BlockKind kind, bool full, int m, int n,
   block.genstart = genstart;
   block.numerrWidth = rsmath::numerrWidth(r);
   const bool encoder = kind == hdl::BlockKind::kEncoder;
-  for (const rswizard::RsPort& port : rswizard::kRsPorts) {
-    if (port.use != rswizard::PortUse::Both && (port.use == rswizard::PortUse::Encoder) != encoder)
+  for (const rsblock::RsPort& port : rsblock::kRsPorts) {
+    if (port.use != rsblock::PortUse::Both && (port.use == rsblock::PortUse::Encoder) != encoder)
       continue;
-    const int width = port.width == rswizard::PortWidth::Symbol       ? m
-                      : port.width == rswizard::PortWidth::ErrorCount ? block.numerrWidth
-                                                                      : 0;
+    const int width = port.width == rsblock::PortWidth::Symbol       ? m
+                      : port.width == rsblock::PortWidth::ErrorCount ? block.numerrWidth
+                                                                     : 0;
     block.ports.push_back({port.name, width, port.output});
   }
   return block;

@@ -1,13 +1,13 @@
-#include "rswizard/rs_port_meanings.h"
+#include "rsblock/port_meanings.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 #include <string>
 
-#include "rswizard/rs_ports.h"
+#include "rsblock/block_ports.h"
 
-namespace rswizard {
+namespace rsblock {
 namespace {
 
 bool Has(const RsPort& port, BlockRole role) {
@@ -45,4 +45,4 @@ TEST(RsPortMeaningsTest, TheHandshakeDiffersBetweenStreamingAndDiscrete) {
 }
 
 }  // namespace
-}  // namespace rswizard
+}  // namespace rsblock

@@ -1,8 +1,8 @@
-#include "rswizard/rs_port_meanings.h"
+#include "rsblock/port_meanings.h"
 
 #include <array>
 
-namespace rswizard {
+namespace rsblock {
 
 namespace {
 
@@ -59,4 +59,4 @@ std::string_view PortMeaning(std::string_view name, BlockRole role) {
   return {};
 }
 
-}  // namespace rswizard
+}  // namespace rsblock

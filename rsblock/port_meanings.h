@@ -5,7 +5,7 @@
 
 #include <string_view>
 
-namespace rswizard {
+namespace rsblock {
 
 enum class BlockRole { kEncoder, kStreamingDecoder, kDiscreteDecoder };
 
@@ -13,4 +13,4 @@ enum class BlockRole { kEncoder, kStreamingDecoder, kDiscreteDecoder };
 // name the block does not have.
 std::string_view PortMeaning(std::string_view name, BlockRole role);
 
-}  // namespace rswizard
+}  // namespace rsblock
