@@ -56,7 +56,9 @@ void AddClocks(const BlockDescription& block, BlockSummary& summary) {
                               "edges from a word's first symbol taken to its first symbol out"});
   summary.clocks.push_back({streaming ? "latency from last" : "latency", timing.outputLatency,
                             "edges from a word's last symbol taken to its first symbol out"});
-  summary.clocks.push_back({"word spacing", timing.wordSpacing,
+  // rdyin is 1 again after the guard: a streaming word may start wordSpacing edges after the one
+  // before, a discrete word's first symbol comes one guard edge later than that at the least.
+  summary.clocks.push_back({"word spacing", block.n + timing.inputGuard,
                             "edges from one word's first symbol to the next one's, at the least"});
   summary.clocks.push_back({"rdyin guard", timing.inputGuard,
                             "edges after a word's last symbol on which rdyin stays 0"});

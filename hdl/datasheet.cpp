@@ -6,6 +6,7 @@
 #include "hdl/block_summary.h"
 #include "hdl/decoder_timing.h"
 #include "hdl/design_header.h"
+#include "hdl/marked_files.h"
 #include "hdl/svg_plot.h"
 #include "hdl/timing_diagram.h"
 #include "hdl/xml_text.h"
@@ -189,14 +190,14 @@ TimingDiagram DecoderDiagram(const BlockDescription& block, const DecoderTiming&
   const int n = block.n;
   const bool streaming = block.kind == BlockKind::kStreamingDecoder;
   const int first = timing.LatencyFromFirst(n);  // symbols taken on consecutive edges
-  const int spacing = timing.wordSpacing, guard = timing.inputGuard;
+  const int guard = timing.inputGuard;
   TimingDiagram d;
   d.title =
       Format("One word in and out at the %s decoder's ports", streaming ? "streaming" : "discrete");
   d.last = first + n + 2;
   d.first = -std::max(2.0, std::round(d.last / 40));
   // The next word's first symbol at the earliest: rdyin is 1 again after the guard.
-  const double next = std::max(spacing, n + guard);
+  const double next = n + guard;
   // rdyin: streaming, 0 after the first symbol up to the last and guard edges more; discrete,
   // 0 on the guard edges after the last.
   const double rdyLow = streaming ? 1 : n;
@@ -410,7 +411,9 @@ std::string ErrorRateSection(const BlockDescription& block, const BlockSummary& 
 std::string Datasheet(const BlockDescription& block, const DatasheetInputs& inputs) {
   const BlockSummary summary = SummaryOf(block);
   const std::string name = XmlEscaped(inputs.name);
+  // The header line first, so that rsmanager knows the page again as its own.
   std::string out =
+      HeaderLine(CommentStyle::kHtml, inputs.cnxName) +
       "<!DOCTYPE html>\n"
       "<html xmlns=\"http://www.w3.org/1999/xhtml\" lang=\"en\" xml:lang=\"en\">\n<head>\n"
       "<meta charset=\"UTF-8\"/>\n<title>" +

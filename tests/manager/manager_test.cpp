@@ -143,6 +143,10 @@ TEST(Manager, DesignOpensWithItsHeaderLineAndComesWithItsDatasheet) {
   const std::string page = ReadFileText(dir.Path() / "rs.html");
   EXPECT_NE(page.find("<td><code>rs_errors_tb.v</code></td>"), std::string::npos);
   EXPECT_NE(page.find("rsmanager --figures measures"), std::string::npos);
+  // Its own files, the datasheet among them, are replaced without --force.
+  const testsupport::RunResult again = managertest::RunManager({"--generate", dir.Dir() + "rs.v"});
+  EXPECT_EQ(again.exitStatus, 0) << again.err;
+  EXPECT_EQ(ReadFileText(dir.Path() / "rs.html"), page);
 }
 
 // A directory holding a yosys that fails at once, ahead of the system's on PATH.
