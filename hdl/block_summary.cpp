@@ -1,6 +1,7 @@
 #include "hdl/block_summary.h"
 
 #include "hdl/decoder_timing.h"
+#include "hdl/encoder_timing.h"
 #include "platform/text_format.h"
 #include "rsblock/port_meanings.h"
 #include "rsmath/galois_field.h"
@@ -36,10 +37,6 @@ std::vector<int> GeneratorOf(const BlockDescription& block) {
   rsmath::MultiplyByRoots(rsmath::FieldProduct(field), roots, g, 0);
   return {g.begin(), g.end()};
 }
-
-// The encoder core takes a symbol on every enabled edge and shows it, or a check symbol, on
-// the next (docs/hdl.md, the encoder's behaviour at its ports).
-constexpr int kEncoderLatency = 1;
 
 void AddClocks(const BlockDescription& block, BlockSummary& summary) {
   if (!block.IsDecoder()) {

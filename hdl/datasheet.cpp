@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "hdl/axis_buffers.h"
 #include "hdl/block_summary.h"
 #include "hdl/decoder_timing.h"
 #include "hdl/design_header.h"
@@ -256,6 +257,60 @@ std::string TimingSection(const BlockDescription& block, const BlockSummary& sum
   return out;
 }
 
+// Edge 0 is the one on which the word's first symbol enters the block; the wrapper's own
+// clocks before it (a streaming word waits whole in the input FIFO) depend on s_axis.
+TimingDiagram AxisDiagram(const BlockDescription& block, const AxisBuffers& buffers) {
+  const double n = block.n, out = buffers.firstOut, next = buffers.wordClocks;
+  TimingDiagram d;
+  d.title = "One word through the AXI4-Stream wrapper, m_axis_tready held 1";
+  d.last = out + n + 2;
+  d.first = -std::max(2.0, std::round(d.last / 40));
+  const std::string in = block.IsDecoder() ? "received word into the block"
+                                           : "codeword steps: k message symbols, r check";
+  d.signals = {
+      {"aclk", WaveKind::kClock, {}},
+      {"block input", WaveKind::kBus, {{0, n - 1, in}, {next, d.last + 1, "next word"}}},
+      {"m_axis_tvalid", WaveKind::kBit, {{out, out + n - 1, ""}}},
+      {"m_axis_tdata", WaveKind::kBus, {{out, out + n - 1, "n symbols"}}},
+      {"m_axis_tlast", WaveKind::kBit, {{out + n - 1, out + n - 1, ""}}},
+  };
+  if (block.IsDecoder())
+    d.signals.push_back(
+        {"m_axis_tuser", WaveKind::kBus, {{out, out + n - 1, "{decfail, numerr}"}}});
+  d.dimensions = {
+      {1, 0, next, Format("next word after %d", buffers.wordClocks)},
+      {2, 0, out, Format("first beat after %d", buffers.firstOut)},
+  };
+  d.markedEdges = {0, out};
+  return d;
+}
+
+std::string AxisSection(const BlockDescription& block) {
+  const AxisBuffers buffers = AxisBuffersOf(block);
+  const auto fifo = [](const AxisFifo& f) {
+    return f.depth == 0 ? std::string("none") : Format("%d &#215; %d bits", f.depth, f.bits);
+  };
+  std::string out = "<h3>Behind AXI4-Stream ports</h3>\n<table>\n";
+  out += Row("words at the block's rate, one every",
+             Cell(Format("%d clocks", buffers.wordClocks), "axis-word-clocks", true));
+  out += Row("first m_axis beat after the word enters the block",
+             Cell(Format("%d clocks", buffers.firstOut), "axis-first-out", true));
+  out += Row("input FIFO", Cell(fifo(buffers.input), "axis-input-fifo", true));
+  out += Row("output FIFO", Cell(fifo(buffers.output), "axis-output-fifo", true));
+  out += "</table>\n";
+  const TimingDiagram diagram = AxisDiagram(block, buffers);
+  out += "<figure>\n" + SvgTimingDiagram(diagram) + "<figcaption>" + XmlEscaped(diagram.title) +
+         ". Edges are numbered from the one on which the word's first symbol enters the block";
+  out += block.kind == BlockKind::kStreamingDecoder
+             ? ", which is once all its n beats wait in the input FIFO."
+             : ", which is as soon as its first beat can pass the input side.";
+  out +=
+      " A word enters only when the output FIFO has room for it and for everything still in "
+      "flight, so stalls on m_axis hold s_axis back and lose nothing (more in the guide)."
+      "</figcaption>\n</figure>\n";
+  return out;
+}
+
 std::string MemorySection(const BlockSummary& summary) {
   std::string out = "<h2>Memories</h2>\n";
   if (summary.memories.empty())
@@ -432,6 +487,7 @@ std::string Datasheet(const BlockDescription& block, const DatasheetInputs& inpu
   out += PortsSection(summary);
   out += FilesSection(inputs);
   out += TimingSection(block, summary);
+  out += AxisSection(block);
   out += MemorySection(summary);
   out += FiguresSection(inputs);
   out += ErrorRateSection(block, summary);

@@ -2,7 +2,10 @@
 
 #include <optional>
 
+#include "hdl/axis_testbench.h"
+#include "hdl/axis_wrapper.h"
 #include "hdl/block_description.h"
+#include "hdl/block_summary.h"
 #include "hdl/component_declaration.h"
 #include "hdl/design_header.h"
 #include "hdl/error_testbench.h"
@@ -40,6 +43,13 @@ std::string RtlDirectoryFor(const BlockDescription& block,
                        CoreTopFile(block), tried.c_str()));
 }
 
+// One line for the wrapper's comment: the variant and the code.
+std::string Describe(const BlockDescription& block) {
+  return SummaryOf(block).variant + Format(", m = %d, n = %d, r = %d, irrpol = %d, genstart = %d",
+                                           block.m, block.n, block.check, block.irrpol,
+                                           block.genstart);
+}
+
 GeneratedFile DesignFile(const BlockDescription& block, const platform::PathParts& design,
                          const std::vector<std::string>& rtlDirectories,
                          const std::string& cnxName) {
@@ -54,6 +64,13 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
   text += TopModule(block, tables, design.baseName, prefix);
   text += AssembleCore(rtlDirectory, CoreTopFile(block), prefix);
   return {design.Sibling(".v"), text};
+}
+
+GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::PathParts& design,
+                              const std::vector<std::string>& rtlDirectories,
+                              const std::string& cnxName) {
+  return {design.Sibling("_axis.v"), AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
+                                                 RtlDirectoryFor(block, rtlDirectories))};
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
@@ -80,6 +97,8 @@ std::string FileRole(const std::string& suffix, const BlockDescription& block) {
     return block.IsDecoder() ? "testbench: words with injected errors, judged by the software "
                                "decoder"
                              : "";
+  if (suffix == "_axis.v") return "the block behind AXI4-Stream ports, module NAME_axis";
+  if (suffix == "_axis_tb.v") return "testbench: the AXI4-Stream wrapper under random stalls";
   if (suffix == ".html") return "this datasheet";
   return "";
 }
@@ -98,7 +117,8 @@ GeneratedFile DatasheetFileOf(const BlockDescription& block, const platform::Pat
         {block.evnumFile, "the first root's powers, Intel HEX, from the wizard"});
   }
   if (platform::Files().Exists(design.Sibling(".vec"))) add(".vec");
-  for (const std::string suffix : {".cmp", ".v", "_tb.v", "_errors_tb.v"}) {
+  for (const std::string suffix :
+       {".cmp", ".v", "_tb.v", "_errors_tb.v", "_axis.v", "_axis_tb.v"}) {
     for (const GeneratedFile& file : written)
       if (file.path == design.Sibling(suffix)) add(suffix);
   }
@@ -147,6 +167,10 @@ GenerateResult Generate(const GenerateRequest& request) {
     files.push_back(DesignFile(block, design, request.rtlDirectories, cnxName));
     if (std::optional<GeneratedFile> testbench = VectorTestbenchFile(block, design, cnxName))
       files.push_back(std::move(*testbench));
+    files.push_back(AxisWrapperFile(block, design, request.rtlDirectories, cnxName));
+    files.push_back(
+        {design.Sibling("_axis_tb.v"),
+         AxisTestbench(block, {design.baseName, design.baseName + "_axis_tb", cnxName})});
     if (block.IsDecoder())
       files.push_back(
           {design.Sibling("_errors_tb.v"),

@@ -82,7 +82,8 @@ std::string BitRow(const Layout& layout, const TimingDiagram& diagram, const Wav
             [](const WaveSpan& a, const WaveSpan& b) { return a.from < b.from; });
   std::string d = "M" + Point(layout.X(diagram.first - 0.5), low);
   for (const WaveSpan& span : spans) {
-    const double up = layout.X(span.from - 0.5), down = layout.X(span.to + 0.5);
+    // A one-clock pulse stays visible however many clocks the window holds.
+    const double up = layout.X(span.from - 0.5), down = std::max(layout.X(span.to + 0.5), up + 2);
     d += " L" + Point(up, low) + " L" + Point(up, high) + " L" + Point(down, high) + " L" +
          Point(down, low);
   }

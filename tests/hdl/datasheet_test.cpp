@@ -7,6 +7,7 @@
 #include <regex>
 #include <string>
 
+#include "hdl/axis_buffers.h"
 #include "hdl/decoder_timing.h"
 #include "hdl/marked_files.h"
 #include "hdl/xml_text.h"
@@ -79,6 +80,22 @@ TEST(DatasheetTest, ClocksAndMemoriesAreTheDecoderTiming) {
     EXPECT_EQ(ById(page, "memory-2"), std::to_string(timing.errorWords) + " &#215; " +
                                           std::to_string(timing.errorWordBits) + " bits");
     EXPECT_EQ(ById(page, "code-solver"), SolverSummary(timing));
+  }
+}
+
+TEST(DatasheetTest, TheWrapperFiguresAreItsBuffers) {
+  for (const PageRow& row : Pages()) {
+    SCOPED_TRACE(row.what);
+    const std::string page = PageOf(row.block);
+    const AxisBuffers buffers = AxisBuffersOf(row.block);
+    EXPECT_EQ(ById(page, "axis-first-out"), std::to_string(buffers.firstOut) + " clocks");
+    EXPECT_EQ(ById(page, "axis-word-clocks"), std::to_string(buffers.wordClocks) + " clocks");
+    EXPECT_EQ(ById(page, "axis-output-fifo"), std::to_string(buffers.output.depth) + " &#215; " +
+                                                  std::to_string(buffers.output.bits) + " bits");
+    EXPECT_EQ(ById(page, "axis-input-fifo"),
+              row.block.IsDecoder() ? std::to_string(buffers.input.depth) + " &#215; " +
+                                          std::to_string(buffers.input.bits) + " bits"
+                                    : "none");
   }
 }
 
