@@ -87,7 +87,8 @@ std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
 }
 
 // What each file beside the design holds, for the datasheet's list.
-std::string FileRole(const std::string& suffix, const BlockDescription& block) {
+std::string FileRole(const std::string& suffix, const BlockDescription& block,
+                     const std::string& name) {
   if (suffix == ".cnx") return "the description the wizard wrote; edit the block through it";
   if (suffix == ".vec") return "the wizard's test vectors";
   if (suffix == ".cmp") return "the VHDL component declaration";
@@ -97,7 +98,7 @@ std::string FileRole(const std::string& suffix, const BlockDescription& block) {
     return block.IsDecoder() ? "testbench: words with injected errors, judged by the software "
                                "decoder"
                              : "";
-  if (suffix == "_axis.v") return "the block behind AXI4-Stream ports, module NAME_axis";
+  if (suffix == "_axis.v") return "the block behind AXI4-Stream ports, module " + name + "_axis";
   if (suffix == "_axis_tb.v") return "testbench: the AXI4-Stream wrapper under random stalls";
   if (suffix == ".html") return "this datasheet";
   return "";
@@ -108,7 +109,7 @@ GeneratedFile DatasheetFileOf(const BlockDescription& block, const platform::Pat
                               const GenerateRequest& request) {
   DatasheetInputs inputs{design.baseName, design.baseName + ".cnx", {}, std::nullopt, ""};
   const auto add = [&](const std::string& suffix) {
-    inputs.files.push_back({design.baseName + suffix, FileRole(suffix, block)});
+    inputs.files.push_back({design.baseName + suffix, FileRole(suffix, block, design.baseName)});
   };
   add(".cnx");
   if (block.IsDecoder()) {
