@@ -12,14 +12,13 @@
 #include "hdl/marked_files.h"
 #include "hdl/xml_text.h"
 #include "rsmath/decoded_error_rate.h"
-#include "tests/hdl/block_samples.h"
+#include "tests/hdl/test_block.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/run_binary.h"
 
 namespace hdl {
 namespace {
 
-using hdltest::Block;
 using rsmath::DecodedErrorRate;
 
 struct PageRow {
@@ -29,10 +28,13 @@ struct PageRow {
 
 std::vector<PageRow> Pages() {
   return {
-      {"DVB full streaming", Block(BlockKind::kStreamingDecoder, true, 8, 204, 16, 285)},
-      {"DVB half discrete", Block(BlockKind::kDiscreteDecoder, false, 8, 204, 16, 285)},
-      {"(255,223) half streaming", Block(BlockKind::kStreamingDecoder, false, 8, 255, 32, 285, 1)},
-      {"(15,11) encoder", Block(BlockKind::kEncoder, true, 4, 15, 4, 19, 3)},
+      {"DVB full streaming",
+       TestBlockWithPorts(BlockKind::kStreamingDecoder, true, 8, 204, 16, 285)},
+      {"DVB half discrete",
+       TestBlockWithPorts(BlockKind::kDiscreteDecoder, false, 8, 204, 16, 285)},
+      {"(255,223) half streaming",
+       TestBlockWithPorts(BlockKind::kStreamingDecoder, false, 8, 255, 32, 285, 1)},
+      {"(15,11) encoder", TestBlockWithPorts(BlockKind::kEncoder, true, 4, 15, 4, 19, 3)},
   };
 }
 

@@ -8,21 +8,19 @@
 #include <vector>
 
 #include "hdl/decoder_timing.h"
-#include "tests/hdl/block_samples.h"
+#include "tests/hdl/test_block.h"
 #include "tests/support/text_lines.h"
 
 namespace hdl {
 namespace {
 
-using hdltest::Block;
-
 std::vector<BlockDescription> Blocks() {
   return {
-      Block(BlockKind::kStreamingDecoder, true, 8, 204, 16, 285),
-      Block(BlockKind::kStreamingDecoder, false, 8, 255, 32, 285, 1),
-      Block(BlockKind::kDiscreteDecoder, false, 6, 51, 50, 67),
-      Block(BlockKind::kDiscreteDecoder, true, 4, 15, 4, 19),
-      Block(BlockKind::kEncoder, true, 8, 204, 16, 285),
+      TestBlockWithPorts(BlockKind::kStreamingDecoder, true, 8, 204, 16, 285),
+      TestBlockWithPorts(BlockKind::kStreamingDecoder, false, 8, 255, 32, 285, 1),
+      TestBlockWithPorts(BlockKind::kDiscreteDecoder, false, 6, 51, 50, 67),
+      TestBlockWithPorts(BlockKind::kDiscreteDecoder, true, 4, 15, 4, 19),
+      TestBlockWithPorts(BlockKind::kEncoder, true, 8, 204, 16, 285),
   };
 }
 
