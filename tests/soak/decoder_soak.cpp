@@ -113,7 +113,7 @@ void Soak::NextWord() {
   // Half the words follow as soon as rdyin lets them, the others after a random gap. The gap
   // is drawn a word ahead: a streaming sender must know it on the word's last symbol before.
   gapLeft_ = nextGap_;
-  nextGap_ = Coin(50) ? 0 : 1 + static_cast<int>(rng_() % static_cast<uint64_t>(2 * field_.n));
+  nextGap_ = Coin(50) ? 0 : 1 + static_cast<int>(rng_() % static_cast<uint64_t>(field_.n / 4 + 2));
   closeness_ = Coin(50) ? 100 : 30 + static_cast<int>(rng_() % 70);
 }
 
