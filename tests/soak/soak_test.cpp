@@ -6,7 +6,6 @@
 #include <string>
 #include <vector>
 
-#include "rsmath/decoded_error_rate.h"
 #include "tests/soak/soak_build.h"
 #include "tests/support/text_lines.h"
 
@@ -38,7 +37,7 @@ std::vector<SoakCase> CiCases() {
 std::vector<SoakCase> NightlyCases() {
   std::vector<SoakCase> cases;
   if (std::getenv("RSWIZARD_SOAK_NIGHTLY") == nullptr) return cases;
-  const Code codes[] = {{"", 3, 11, 7, 4, 0},      {"", 4, 25, 15, 5, 3},
+  const Code codes[] = {{"", 4, 19, 15, 4, 0},     {"", 4, 25, 15, 5, 3},
                         {"", 5, 37, 31, 6, 1},     {"", 6, 67, 63, 9, 7},
                         {"", 7, 137, 127, 16, 2},  {"", 8, 285, 204, 16, 0},
                         {"", 8, 285, 255, 32, 0},  {"", 8, 391, 255, 50, 120}};
