@@ -33,8 +33,8 @@ struct Framing {
       guard = 0;
       rdyin = true;
     } else {
-      step.take = timing.discrete ? in.dsin && rdyin
-                                  : taken > 0 || (in.dsin && !dsinBefore && rdyin);
+      step.take =
+          timing.discrete ? in.dsin && rdyin : taken > 0 || (in.dsin && !dsinBefore && rdyin);
       step.first = step.take && taken == 0;
       step.last = step.take && taken + 1 == n;
       if (step.take) taken = step.last ? 0 : taken + 1;
@@ -64,8 +64,12 @@ class Soak {
  public:
   Soak(ClockedDecoder& decoder, const rsmath::GaloisField& field, const PortTiming& timing,
        const SoakOptions& options)
-      : decoder_(decoder), field_(field), options_(options), libfec_(field),
-        source_(field, options.mix, options.seed), rng_(options.seed * 7919 + 1) {
+      : decoder_(decoder),
+        field_(field),
+        options_(options),
+        libfec_(field),
+        source_(field, options.mix, options.seed),
+        rng_(options.seed * 7919 + 1) {
     framing_.n = field.n;
     framing_.timing = timing;
     latency_ = timing.latency;
@@ -209,13 +213,14 @@ void Soak::Check(const PortOutputs& seen) {
   if (seen.outvalid != outvalid || seen.rsout != rsout || seen.numerr != numerr ||
       seen.decfail != decfail) {
     ++report_.edgeFailures;
-    Fail(Format("edge %llu: outvalid %d rsout %u numerr %u decfail %d, expected %d %u %u %d "
-                "(%s, word %llu, symbol %d, %s)",
-                static_cast<unsigned long long>(edge_), seen.outvalid, seen.rsout, seen.numerr,
-                seen.decfail, outvalid, rsout, numerr, decfail,
-                word ? PatternName(word->sent.pattern) : "between words",
-                static_cast<unsigned long long>(word ? word->index : 0), j,
-                word ? Format("%d errors", word->sent.Errors()).c_str() : ""));
+    Fail(
+        Format("edge %llu: outvalid %d rsout %u numerr %u decfail %d, expected %d %u %u %d "
+               "(%s, word %llu, symbol %d, %s)",
+               static_cast<unsigned long long>(edge_), seen.outvalid, seen.rsout, seen.numerr,
+               seen.decfail, outvalid, rsout, numerr, decfail,
+               word ? PatternName(word->sent.pattern) : "between words",
+               static_cast<unsigned long long>(word ? word->index : 0), j,
+               word ? Format("%d errors", word->sent.Errors()).c_str() : ""));
   }
   if (inFlight_.size() > 1 && inFlight_[1].firstOut <= edge_) {
     ++report_.edgeFailures;
@@ -256,8 +261,8 @@ void Soak::Finish(InFlight& word) {
         // Bounded distance: a failure, or a codeword within t of the received word.
         int distance = 0;
         for (int i = 0; i < n; ++i)
-          distance += seen[static_cast<std::size_t>(i)] !=
-                      word.sent.received[static_cast<std::size_t>(i)];
+          distance +=
+              seen[static_cast<std::size_t>(i)] != word.sent.received[static_cast<std::size_t>(i)];
         libfecAgrees = decfail ? seen == word.sent.received && numerr == 0
                                : distance == numerr && distance <= t && libfec_.IsCodeword(seen);
         break;

@@ -37,14 +37,14 @@ struct OutcomeCounts {
 };
 
 struct SoakReport {
-  uint64_t judged = 0;           // words whose every output edge was checked
-  uint64_t partlyJudged = 0;     // words with symbols lost to dsout = 0
-  uint64_t droppedByReset = 0;   // words in the block when the reset came
+  uint64_t judged = 0;          // words whose every output edge was checked
+  uint64_t partlyJudged = 0;    // words with symbols lost to dsout = 0
+  uint64_t droppedByReset = 0;  // words in the block when the reset came
   uint64_t edges = 0;
-  uint64_t edgeFailures = 0;     // edges that disagree with the model or rsmath's word
-  uint64_t libfecFailures = 0;   // whole words that disagree with libfec
-  uint64_t judgesDisagree = 0;   // rsmath and libfec differ (either is wrong)
-  uint64_t libfecBeyondT = 0;    // libfec "corrected" beyond t: judged by bounded distance
+  uint64_t edgeFailures = 0;    // edges that disagree with the model or rsmath's word
+  uint64_t libfecFailures = 0;  // whole words that disagree with libfec
+  uint64_t judgesDisagree = 0;  // rsmath and libfec differ (either is wrong)
+  uint64_t libfecBeyondT = 0;   // libfec "corrected" beyond t: judged by bounded distance
   uint64_t patternWords[kPatternCount] = {};
   std::map<int, OutcomeCounts> byErrors;  // words of kTPlusOne, by error count
   std::map<int, OutcomeCounts> byRate;    // kChannel, by rate index

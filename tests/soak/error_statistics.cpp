@@ -29,8 +29,7 @@ std::string ErrorStatistics(const rsmath::GaloisField& field, const WordMix& mix
     // A log grid from one in ten thousand to one half, 20 points a decade.
     for (int i = 0; i <= 74; ++i) {
       const double p = std::pow(10.0, -4.0 + i / 20.0);
-      text += Format("curve %d %d %.6g %.6g\n", n, k, p,
-                     theory.CodewordErrorRate(p));
+      text += Format("curve %d %d %.6g %.6g\n", n, k, p, theory.CodewordErrorRate(p));
     }
   return text;
 }

@@ -24,8 +24,8 @@ std::vector<int32_t> PowerOrder(const std::vector<unsigned char>& data) {
 
 LibfecCode::LibfecCode(const rsmath::GaloisField& field) : n_(field.n), r_(field.check) {
   const int order = (1 << field.m) - 1;
-  rs_ = init_rs_char(field.m, field.irrpol, field.genstart % order, 1, field.check,
-                     order - field.n);
+  rs_ =
+      init_rs_char(field.m, field.irrpol, field.genstart % order, 1, field.check, order - field.n);
   if (rs_ == nullptr) throw std::invalid_argument("libfec refuses the code");
 }
 

@@ -12,11 +12,11 @@ namespace soak {
 // What libfec makes of a received word, held to the bounded-distance rule.
 struct LibfecVerdict {
   enum Kind {
-    kDecoded,   // a codeword within t, at distance `corrected` (0 for a codeword)
-    kFailed,    // libfec reports the word uncorrectable
-    kBeyondT,   // libfec "corrected" it, but not to a codeword within t of it (it does so for
-                // more than t errors now and then: roots in the padding are counted but not
-                // corrected, and the evaluator's degree is never checked)
+    kDecoded,  // a codeword within t, at distance `corrected` (0 for a codeword)
+    kFailed,   // libfec reports the word uncorrectable
+    kBeyondT,  // libfec "corrected" it, but not to a codeword within t of it (it does so for
+               // more than t errors now and then: roots in the padding are counted but not
+               // corrected, and the evaluator's degree is never checked)
   } kind = kFailed;
   int corrected = 0;
   std::vector<int32_t> word;  // decoded word for kDecoded, else the received one

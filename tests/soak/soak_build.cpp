@@ -11,9 +11,9 @@ fs::path DesignDirectory(const managertest::Code& code, const std::string& varia
   std::string name = code.kind;
   for (char& c : name)
     if (c == ' ') c = '_';
-  return fs::path(RS_SOAK_WORK_DIR) /
-         platform::Format("%s_m%d_p%d_n%d_r%d_g%d%s", name.c_str(), code.m, code.irrpol, code.n,
-                          code.r, code.genstart, variant.c_str());
+  return fs::path(RS_SOAK_WORK_DIR) / platform::Format("%s_m%d_p%d_n%d_r%d_g%d%s", name.c_str(),
+                                                       code.m, code.irrpol, code.n, code.r,
+                                                       code.genstart, variant.c_str());
 }
 
 std::string BuildSoak(const managertest::Code& code, const fs::path& dir,
@@ -33,13 +33,12 @@ std::string BuildSoak(const managertest::Code& code, const fs::path& dir,
     testsupport::WriteFileText(design, text);
   }
   // The model's hot code gets -O2; its constructors, run once, are not worth optimising.
-  const std::string command =
-      platform::Format("cd %s && OBJCACHE=ccache %s --cc --exe --build -j 2 -Wno-fatal "
-                       "--top-module rs --prefix Vrs -Mdir obj -o ../soak rs.v %s "
-                       "-CFLAGS '-std=c++20 %s' -LDFLAGS '%s' "
-                       "-MAKEFLAGS 'OPT_FAST=-O2 OPT_SLOW=-O0 OPT_GLOBAL=-O1'",
-                       dir.c_str(), RS_SOAK_VERILATOR, RS_SOAK_MAIN, RS_SOAK_INCLUDE,
-                       RS_SOAK_LINK);
+  const std::string command = platform::Format(
+      "cd %s && OBJCACHE=ccache %s --cc --exe --build -j 2 -Wno-fatal "
+      "--top-module rs --prefix Vrs -Mdir obj -o ../soak rs.v %s "
+      "-CFLAGS '-std=c++20 %s' -LDFLAGS '%s' "
+      "-MAKEFLAGS 'OPT_FAST=-O2 OPT_SLOW=-O0 OPT_GLOBAL=-O1'",
+      dir.c_str(), RS_SOAK_VERILATOR, RS_SOAK_MAIN, RS_SOAK_INCLUDE, RS_SOAK_LINK);
   const testsupport::RunResult build = managertest::Shell(command);
   if (build.exitStatus != 0 || !fs::exists(dir / "soak"))
     return "the Verilator build failed:\n" + build.out;

@@ -17,16 +17,16 @@ using soak::PortTiming;
 
 enum class Fault {
   kNone,
-  kNumerrOneHigh,       // numerr one above the count of corrected symbols
-  kRdyinHighInWord,     // rdyin 1 while a word comes in
-  kStartsWhileBusy,     // a rising dsin with rdyin 0 starts a word
-  kKeepsWordsOverReset, // the reset leaves the words in flight
-  kOutputLate,          // every word leaves an edge late
-  kRsoutBetweenWords,   // rsout keeps the last symbol after a word
+  kNumerrOneHigh,        // numerr one above the count of corrected symbols
+  kRdyinHighInWord,      // rdyin 1 while a word comes in
+  kStartsWhileBusy,      // a rising dsin with rdyin 0 starts a word
+  kKeepsWordsOverReset,  // the reset leaves the words in flight
+  kOutputLate,           // every word leaves an edge late
+  kRsoutBetweenWords,    // rsout keeps the last symbol after a word
   kIgnoresBypass,
   kIgnoresDsout,
-  kFailedWordZeroed,    // a failed word leaves as zeros
-  kTakesGapSymbols,     // discrete: takes rsin on edges where dsin is 0
+  kFailedWordZeroed,  // a failed word leaves as zeros
+  kTakesGapSymbols,   // discrete: takes rsin on edges where dsin is 0
 };
 
 // The block as docs/hdl.md describes it at its ports, with rsmath as its decoder.
@@ -49,10 +49,9 @@ class ModelDecoder : public soak::ClockedDecoder {
       return out_;
     }
     const bool rising = in.dsin && !dsinBefore_;
-    const bool take =
-        timing_.discrete
-            ? (in.dsin || fault_ == Fault::kTakesGapSymbols) && rdy_
-            : taken_ > 0 || (rising && (rdy_ || fault_ == Fault::kStartsWhileBusy));
+    const bool take = timing_.discrete
+                          ? (in.dsin || fault_ == Fault::kTakesGapSymbols) && rdy_
+                          : taken_ > 0 || (rising && (rdy_ || fault_ == Fault::kStartsWhileBusy));
     dsinBefore_ = in.dsin;
     bool last = false;
     if (take) {
@@ -122,8 +121,7 @@ class ModelDecoder : public soak::ClockedDecoder {
 
 const rsmath::GaloisField kField{4, 15, 19, 4, 0};
 
-soak::SoakReport Soak(Fault fault, const PortTiming& timing, bool toggled,
-                      soak::WordMix mix = {}) {
+soak::SoakReport Soak(Fault fault, const PortTiming& timing, bool toggled, soak::WordMix mix = {}) {
   ModelDecoder decoder(kField, timing, fault);
   soak::SoakOptions options;
   options.words = 3000;

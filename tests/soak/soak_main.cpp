@@ -114,11 +114,12 @@ int SoakMain(int argc, char** argv, ClockedDecoder& decoder) {
   }
   const rsmath::GaloisField field{block.m, block.n, block.irrpol, block.check, block.genstart};
   const PortTiming timing = PortTimingOf(block);
-  std::printf("(%d,%d) m %d first root %d, %s %s: first output %d edges after the last input, "
-              "rdyin 0 for %d edges after it\n",
-              block.n, block.n - block.check, block.m, block.genstart,
-              timing.discrete ? "discrete" : "streaming", block.full ? "full" : "half",
-              timing.latency, timing.guard);
+  std::printf(
+      "(%d,%d) m %d first root %d, %s %s: first output %d edges after the last input, "
+      "rdyin 0 for %d edges after it\n",
+      block.n, block.n - block.check, block.m, block.genstart,
+      timing.discrete ? "discrete" : "streaming", block.full ? "full" : "half", timing.latency,
+      timing.guard);
 
   const auto start = std::chrono::steady_clock::now();
   SoakReport total;

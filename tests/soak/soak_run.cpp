@@ -11,12 +11,11 @@
 
 int main(int argc, char** argv) {
   if (argc < 7) {
-    std::fprintf(stderr, "usage: %s KIND M IRRPOL N R GENSTART [HARNESS-ARGUMENTS...]\n",
-                 argv[0]);
+    std::fprintf(stderr, "usage: %s KIND M IRRPOL N R GENSTART [HARNESS-ARGUMENTS...]\n", argv[0]);
     return 2;
   }
   const std::string kind = argv[1];
-  const managertest::Code code{kind.c_str(), std::atoi(argv[2]), std::atoi(argv[3]),
+  const managertest::Code code{kind.c_str(),       std::atoi(argv[2]), std::atoi(argv[3]),
                                std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6])};
   const std::filesystem::path dir = soak::DesignDirectory(code, "");
   const std::string error = soak::BuildSoak(code, dir);

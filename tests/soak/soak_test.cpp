@@ -2,10 +2,12 @@
 // decoder_soak.h); the harness shown able to fail on a wrong expectation and on mutated blocks.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "hdl/decoder_timing.h"
 #include "tests/soak/soak_build.h"
 #include "tests/support/text_lines.h"
 
@@ -37,15 +39,26 @@ std::vector<SoakCase> CiCases() {
 std::vector<SoakCase> NightlyCases() {
   std::vector<SoakCase> cases;
   if (std::getenv("RSWIZARD_SOAK_NIGHTLY") == nullptr) return cases;
-  const Code codes[] = {{"", 4, 19, 15, 4, 0},     {"", 4, 25, 15, 5, 3},
-                        {"", 5, 37, 31, 6, 1},     {"", 6, 67, 63, 9, 7},
-                        {"", 7, 137, 127, 16, 2},  {"", 8, 285, 204, 16, 0},
-                        {"", 8, 285, 255, 32, 0},  {"", 8, 391, 255, 50, 120}};
+  const Code codes[] = {{"", 4, 19, 15, 4, 0},    {"", 4, 25, 15, 5, 3},
+                        {"", 5, 37, 31, 6, 1},    {"", 6, 67, 63, 9, 7},
+                        {"", 7, 137, 127, 16, 2}, {"", 8, 285, 204, 16, 0},
+                        {"", 8, 285, 255, 32, 0}, {"", 8, 391, 255, 50, 120}};
   for (const char* kind : {"streaming full", "streaming half", "discrete full", "discrete half"})
     for (Code code : codes) {
       code.kind = kind;
-      // About 2.5 billion clocks in all, a third of a million words of 255 symbols.
-      cases.push_back({code, static_cast<uint64_t>(80000000 / code.n)});
+      hdl::BlockDescription block;
+      block.kind =
+          kind[0] == 'd' ? hdl::BlockKind::kDiscreteDecoder : hdl::BlockKind::kStreamingDecoder;
+      block.full = std::string(kind).ends_with("full");
+      block.m = code.m;
+      block.n = code.n;
+      block.check = code.r;
+      block.irrpol = code.irrpol;
+      block.genstart = code.genstart;
+      // Each design gets about 24 million clocks of words sent as closely as it takes them:
+      // some 18 million words in all, most of them of the short codes.
+      const int spacing = std::max(code.n, hdl::DecoderTimingOf(block).wordSpacing);
+      cases.push_back({code, static_cast<uint64_t>(24000000 / spacing)});
     }
   return cases;
 }
@@ -73,8 +86,8 @@ TEST_P(Soak, JudgesEveryWord) {
   ASSERT_EQ(error, "");
   const uint64_t toggled = soakCase.words / 10;
   const testsupport::RunResult run = soak::RunSoakBinary(
-      dir, {"--words", std::to_string(soakCase.words), "--toggled-words",
-            std::to_string(toggled), "--seed", std::to_string(soakCase.code.n)});
+      dir, {"--words", std::to_string(soakCase.words), "--toggled-words", std::to_string(toggled),
+            "--seed", std::to_string(soakCase.code.n)});
   std::printf("%s", run.out.c_str());
   ExpectPasses(run, soakCase.words + toggled);
 }
@@ -139,7 +152,8 @@ TEST_F(SoakFailure, OnABlockThatTakesWordsAClockLate) {
     Replace(".dsin(dsin)", ".dsin(dsin_late)")(text);
     const std::size_t body = text.find("\n);\n");
     ASSERT_NE(body, std::string::npos);
-    text.insert(body + 4, "  reg dsin_late = 1'b0;\n  always @(posedge sysclk) dsin_late <= dsin;\n");
+    text.insert(body + 4,
+                "  reg dsin_late = 1'b0;\n  always @(posedge sysclk) dsin_late <= dsin;\n");
   };
   ExpectFails(Run("_late", edit, {"--words", "2000"}), "edge ");
 }

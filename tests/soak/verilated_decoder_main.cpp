@@ -22,8 +22,8 @@ class VerilatedDecoder : public soak::ClockedDecoder {
     top_.rsin = in.rsin;
     top_.sysclk = 1;
     top_.eval();
-    const soak::PortOutputs out{top_.rsout, top_.rdyin != 0, top_.outvalid != 0,
-                                top_.decfail != 0, top_.numerr};
+    const soak::PortOutputs out{top_.rsout, top_.rdyin != 0, top_.outvalid != 0, top_.decfail != 0,
+                                top_.numerr};
     top_.sysclk = 0;
     top_.eval();
     return out;

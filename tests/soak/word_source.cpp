@@ -9,8 +9,8 @@ namespace soak {
 
 const char* PatternName(Pattern pattern) {
   static const char* const kNames[kPatternCount] = {
-      "0..t errors", "t+1..r errors", "bursts",       "both ends",       "all-zero words",
-      "all-ones words", "random words", "bypassed",   "t+1 errors",      "channel"};
+      "0..t errors",    "t+1..r errors", "bursts",   "both ends",  "all-zero words",
+      "all-ones words", "random words",  "bypassed", "t+1 errors", "channel"};
   return kNames[static_cast<int>(pattern)];
 }
 
@@ -37,8 +37,7 @@ std::vector<int32_t> WordSource::RandomCodeword() {
 void WordSource::AddErrorsAt(SentWord& word, const std::vector<int>& positions) {
   const uint32_t values = (1u << field_.m) - 1;
   for (int position : positions)
-    word.received[static_cast<std::size_t>(position)] ^=
-        static_cast<int32_t>(1 + rng_() % values);
+    word.received[static_cast<std::size_t>(position)] ^= static_cast<int32_t>(1 + rng_() % values);
 }
 
 void WordSource::AddRandomErrors(SentWord& word, int count) {
@@ -47,14 +46,17 @@ void WordSource::AddRandomErrors(SentWord& word, int count) {
   // The first `count` of a partial shuffle: every set of positions equally likely.
   for (int i = 0; i < count; ++i)
     std::swap(positions[static_cast<std::size_t>(i)],
-              positions[static_cast<std::size_t>(i + static_cast<int>(rng_() % static_cast<uint64_t>(field_.n - i)))]);
+              positions[static_cast<std::size_t>(
+                  i + static_cast<int>(rng_() % static_cast<uint64_t>(field_.n - i)))]);
   positions.resize(static_cast<std::size_t>(count));
   AddErrorsAt(word, positions);
 }
 
 SentWord WordSource::Next() {
   const int n = field_.n, r = field_.check, t = r / 2;
-  auto below = [this](int bound) { return static_cast<int>(rng_() % static_cast<uint64_t>(bound)); };
+  auto below = [this](int bound) {
+    return static_cast<int>(rng_() % static_cast<uint64_t>(bound));
+  };
   SentWord word;
   if (mix_.kind == WordMix::kTPlusOneOnly) {
     word.pattern = Pattern::kTPlusOne;
@@ -111,7 +113,8 @@ SentWord WordSource::Next() {
       AddRandomErrors(word, t + 1);
       break;
     case Pattern::kChannel: {
-      std::bernoulli_distribution wrong(mix_.channelRates[static_cast<std::size_t>(word.rateIndex)]);
+      std::bernoulli_distribution wrong(
+          mix_.channelRates[static_cast<std::size_t>(word.rateIndex)]);
       std::vector<int> positions;
       for (int i = 0; i < n; ++i)
         if (wrong(rng_)) positions.push_back(i);

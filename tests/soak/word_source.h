@@ -29,10 +29,10 @@ const char* PatternName(Pattern pattern);
 struct SentWord {
   Pattern pattern = Pattern::kUpToT;
   bool bypass = false;
-  int rateIndex = -1;              // kChannel: which channel rate
-  std::vector<int32_t> codeword;   // rsmath's order, word[n-1] first on the wire
-  std::vector<int32_t> received;   // what goes in
-  int Errors() const;              // symbols where they differ
+  int rateIndex = -1;             // kChannel: which channel rate
+  std::vector<int32_t> codeword;  // rsmath's order, word[n-1] first on the wire
+  std::vector<int32_t> received;  // what goes in
+  int Errors() const;             // symbols where they differ
 };
 
 // Which words to send.
