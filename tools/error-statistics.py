@@ -3,6 +3,7 @@
 their theory: docs/error-statistics.svg and the numbers in docs/error-statistics.txt.
 
     tools/error-statistics.py [BUILD_DIR]    (default: build; needs its soak_run target)
+    tools/error-statistics.py --draw [FILE]  (redraws from docs/error-statistics.txt)
 
 Left: how often a word with t + 1 random errors leaves miscorrected (decfail low, a wrong
 codeword), for (15,11) and (31,25). Right: the codeword error rate after decoding against the
@@ -55,26 +56,31 @@ def interval(wrong, words):
 
 
 def draw(stats, picture):
-    rows = [line.split() for line in open(stats)]
+    rows = [line.split() for line in open(stats) if not line.startswith("#")]
     figure, (left, right) = plt.subplots(1, 2, figsize=(11, 4.2))
+    colours = ["#1f5fa8", "#2a8a3a"]
     codes = [row for row in rows if row[0] == "miscorrection"]
-    for x, (_, n, k, errors, words, wrong, theory) in enumerate(codes):
+    for colour, (_, n, k, errors, words, wrong, theory) in zip(colours, codes):
+        curve = [(int(r[3]), float(r[4])) for r in rows
+                 if r[0] == "miscorrection-curve" and (r[1], r[2]) == (n, k)]
+        left.plot([e for e, _ in curve], [v for _, v in curve], ".-", color=colour, markersize=3,
+                  label="(%s,%s) theory" % (n, k))
         rate = int(wrong) / int(words)
         low, high = interval(int(wrong), int(words))
-        left.bar(x, float(theory), width=0.5, color="#c8d8ee",
-                 label="theory (weight distribution)" if x == 0 else None)
-        left.errorbar(x, rate, yerr=[[rate - low], [high - rate]], fmt="o", color="#b0302a",
-                      capsize=4, label="measured, 95 % interval" if x == 0 else None)
-        left.annotate("%d / %s words" % (int(wrong), words), (x, float(theory)),
-                      textcoords="offset points", xytext=(0, 6), ha="center", fontsize=8)
-    left.set_xticks(range(len(codes)))
-    left.set_xticklabels(["(%s,%s), %s errors" % (c[1], c[2], c[3]) for c in codes])
-    left.set_yscale("log")
+        left.errorbar(int(errors), rate, yerr=[[rate - low], [high - rate]], fmt="o",
+                      color=colour, capsize=4, markersize=5)
+        left.annotate("%d of %s words\nwith %s errors" % (int(wrong), words, errors),
+                      (int(errors), rate), textcoords="offset points", xytext=(8, -18),
+                      fontsize=8)
+    left.plot([], [], "o", color="grey", label="measured, 95 % interval")
+    left.set_xlim(0, 32)
+    left.set_ylim(bottom=0)
+    left.set_xlabel("symbol errors in the word (t + 1 measured)")
     left.set_ylabel("words miscorrected")
-    left.set_title("Words with t + 1 errors")
+    left.set_title("Miscorrection: words decoded to another codeword")
     left.legend(fontsize=8, loc="upper right")
+    left.grid(True, which="both", linewidth=0.3)
 
-    colours = ["#1f5fa8", "#2a8a3a"]
     for colour, (n, k) in zip(colours, sorted({(r[1], r[2]) for r in rows if r[0] == "curve"},
                                               key=lambda c: int(c[0]))):
         curve = [(float(r[3]), float(r[4])) for r in rows
@@ -95,7 +101,7 @@ def draw(stats, picture):
     right.set_ylim(1e-5, 1.5)
     right.set_xlabel("channel symbol error rate p")
     right.set_ylabel("codeword error rate after decoding")
-    right.set_title("1 - sum_{i<=t} C(n,i) p^i (1-p)^(n-i)")
+    right.set_title(r"Codeword errors: theory $1-\sum_{i\leq t}\binom{n}{i}p^i(1-p)^{n-i}$")
     right.legend(fontsize=8, loc="lower right")
     right.grid(True, which="both", linewidth=0.3)
     figure.tight_layout()
@@ -104,20 +110,23 @@ def draw(stats, picture):
 
 
 def main():
-    build = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "build")
+    arguments = sys.argv[1:]
+    table = os.path.join(ROOT, "docs", "error-statistics.txt")
+    picture = os.path.join(ROOT, "docs", "error-statistics.svg")
+    if arguments[:1] == ["--draw"]:
+        # Redraws from the numbers already measured, into the file named or the picture.
+        draw(table, arguments[1] if len(arguments) > 1 else picture)
+        return
+    build = arguments[0] if arguments else os.path.join(ROOT, "build")
     with tempfile.TemporaryDirectory() as work:
         stats = os.path.join(work, "stats.txt")
         measure(build, stats)
-        text = "".join(line for line in open(stats) if not line.startswith("curve"))
-        table = os.path.join(ROOT, "docs", "error-statistics.txt")
         with open(table + ".new", "w") as out:
-            out.write("# measured by tools/error-statistics.py: kind n k (errors|p) words "
-                      "wrong theory\n" + text)
-        picture = os.path.join(ROOT, "docs", "error-statistics.svg")
-        draw(stats, picture + ".new.svg")
+            out.write(open(stats).read())
         os.replace(table + ".new", table)
-        os.replace(picture + ".new.svg", picture)
-        print("wrote", picture, "and", table)
+    draw(table, picture + ".new.svg")
+    os.replace(picture + ".new.svg", picture)
+    print("wrote", picture, "and", table)
 
 
 if __name__ == "__main__":

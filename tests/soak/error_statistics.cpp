@@ -18,6 +18,10 @@ std::string ErrorStatistics(const rsmath::GaloisField& field, const WordMix& mix
                    static_cast<unsigned long long>(counts.words),
                    static_cast<unsigned long long>(counts.miscorrected),
                    theory.MiscorrectionProbability(errors));
+  if (!report.byErrors.empty())
+    for (int errors = field.check / 2 + 1; errors <= n; ++errors)
+      text += Format("miscorrection-curve %d %d %d %.6g\n", n, k, errors,
+                     theory.MiscorrectionProbability(errors));
   for (const auto& [index, counts] : report.byRate) {
     const double p = mix.channelRates[static_cast<std::size_t>(index)];
     text += Format("channel %d %d %.6g %llu %llu %.6g\n", n, k, p,
