@@ -142,7 +142,9 @@ double DecodedErrorRate::LogSymbolErrorRate(double p) const {
   return sum - std::log(static_cast<double>(n_));
 }
 
-double DecodedErrorRate::SymbolErrorRate(double p) const { return std::exp(LogSymbolErrorRate(p)); }
+double DecodedErrorRate::SymbolErrorRate(double p) const {
+  return std::exp(LogSymbolErrorRate(p));
+}
 
 double DecodedErrorRate::Log10SymbolErrorRate(double p) const {
   return LogSymbolErrorRate(p) / std::log(10.0);

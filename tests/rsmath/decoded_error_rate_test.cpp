@@ -45,7 +45,9 @@ int Weight(const std::vector<int32_t>& v) {
   return w;
 }
 
-double Log10Factorial(int x) { return std::lgamma(x + 1.0) / std::log(10.0); }
+double Log10Factorial(int x) {
+  return std::lgamma(x + 1.0) / std::log(10.0);
+}
 
 TEST(DecodedErrorRateTest, CodewordErrorRateWorkedByHand) {
   // n = 7, t = 1, p = 0.1: 1 - 0.9^7 - 7 (0.1) 0.9^6 = 1 - 0.4782969 - 0.3720087.
@@ -134,8 +136,8 @@ TEST(DecodedErrorRateTest, RatesEqualEveryWordDecoded) {
         EXPECT_EQ(tally.wrong_symbols[i], 0) << "a correctable word left wrong";
       }
       if (tally.miscorrected[i] > 0) {
-        EXPECT_NEAR(std::pow(10.0, model.Log10MiscorrectedPatterns(e)) / tally.miscorrected[i],
-                    1.0, 1e-12);
+        EXPECT_NEAR(std::pow(10.0, model.Log10MiscorrectedPatterns(e)) / tally.miscorrected[i], 1.0,
+                    1e-12);
       }
     }
     // The channel: each pattern of weight e has probability (p/(q-1))^e (1-p)^(n-e).
@@ -185,7 +187,8 @@ TEST(DecodedErrorRateTest, ChannelRateReachesTheTarget) {
   EXPECT_LT(*strong.ChannelRateFor(DecodedErrorRate::Output::kCodeword, 1e-9),
             *strong.ChannelRateFor(DecodedErrorRate::Output::kCodeword, 1e-6));
   // Past reach either way: a weak code at p = 0.5, and a target below p = 1e-30's output.
-  EXPECT_FALSE(DecodedErrorRate(3, 7, 0).ChannelRateFor(DecodedErrorRate::Output::kCodeword, 0.999));
+  EXPECT_FALSE(
+      DecodedErrorRate(3, 7, 0).ChannelRateFor(DecodedErrorRate::Output::kCodeword, 0.999));
   EXPECT_FALSE(DecodedErrorRate(3, 7, 0).ChannelRateFor(DecodedErrorRate::Output::kSymbol, 1e-40));
 }
 
