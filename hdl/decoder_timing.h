@@ -32,10 +32,19 @@ struct DecoderTiming {
   int LatencyFromFirst(int n) const { return n - 1 + outputLatency; }
 };
 
+// The folded solver's clocks from start to done, as rs_kes_folded.v runs them: lanes of three
+// multipliers, one coefficient a lane a beat (one multiplier: three clocks a beat in the
+// iterations); a pass over the t + 1 coefficients of ceil((t + 1) / lanes) beats and a closing
+// clock; R iteration passes, then Omega two syndromes a pass (one with one multiplier).
+int FoldedSolverClocks(int r, int multipliers);
+
 // Throws nothing; block must be a decoder.
 DecoderTiming DecoderTimingOf(const BlockDescription& block);
 
 // "3t+1-element array" or "folded, P multipliers": the solver in words, for headers and pages.
 std::string SolverSummary(const DecoderTiming& timing);
+
+// Comment lines for the generated design's header: the solver chosen, why, and the clocks.
+std::string DecoderTimingComment(const BlockDescription& block);
 
 }  // namespace hdl

@@ -4,6 +4,7 @@
 
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
+#include "hdl/decoder_timing.h"
 #include "hdl/design_path.h"
 #include "hdl/error_testbench.h"
 #include "hdl/generated_file.h"
@@ -52,6 +53,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design
   const std::string prefix = design.baseName + "_";
   std::string text = HeaderLine(CommentStyle::kVerilog, cnxName);
   text += "// The Reed-Solomon " + Describe(block) + ".\n";
+  if (block.IsDecoder()) text += DecoderTimingComment(block);
   text += "// The modules after the top one are copied from the block's RTL, renamed with " +
           prefix + ".\n\n";
   text += TopModule(block, tables, design.baseName, prefix);

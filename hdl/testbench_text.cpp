@@ -1,5 +1,8 @@
 #include "hdl/testbench_text.h"
 
+#include <utility>
+
+#include "hdl/decoder_timing.h"
 #include "hdl/generated_file.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
@@ -44,7 +47,24 @@ std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& n
       "      $finish;\n"
       "    end\n"
       "  endtask\n\n";
+  if (block.IsDecoder()) text += DecoderTimingCheck(block);
   return text;
+}
+
+std::string DecoderTimingCheck(const BlockDescription& block) {
+  const DecoderTiming timing = DecoderTimingOf(block);
+  const std::pair<const char*, int> counts[] = {
+      {"KES_LAT", timing.solverLatency}, {"KES_GAP", timing.solverGap},
+      {"SPACE", timing.wordSpacing},     {"GUARD", timing.inputGuard},
+      {"OUT_LAT", timing.outputLatency}, {"RX_WORDS", timing.receivedWords},
+      {"ERR_WORDS", timing.errorWords}};
+  std::string text =
+      "  // The decoder's clock counts, as its RTL computes them, against the generator's: the\n"
+      "  // words' timing in this testbench rests on them.\n"
+      "  initial begin\n";
+  for (const auto& [name, value] : counts)
+    text += Format("    check(dut.core.%s, %d, \"%s\");\n", name, value, name);
+  return text + "  end\n\n";
 }
 
 std::string DecoderExpectations(const BlockDescription& block, int capacity) {
