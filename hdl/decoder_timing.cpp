@@ -84,14 +84,14 @@ std::string SolverSummary(const DecoderTiming& timing) {
 
 std::string DecoderTimingComment(const BlockDescription& block) {
   const DecoderTiming timing = DecoderTimingOf(block);
-  const char* aim = block.full ? "the fewest multipliers that take words back to back"
+  const char* aim = block.full ? "take words back to back"
                     : block.kind == BlockKind::kStreamingDecoder
-                        ? "the fewest multipliers that keep the wizard's streaming word spacing"
-                        : "the fewest multipliers that meet the wizard's discrete allowance";
+                        ? "keep the wizard's streaming word spacing"
+                        : "meet the wizard's discrete allowance";
   std::string text = platform::Format(
-      "// Key-equation solver: %s (%s%s), %d clocks a word.\n", SolverSummary(timing).c_str(),
-      timing.solver == SolverKind::kArray ? "no folded count meets " : "", aim,
-      timing.solverLatency);
+      "// Key-equation solver: %s, %s %s; %d clocks a word.\n", SolverSummary(timing).c_str(),
+      timing.solver == SolverKind::kArray ? "as no folded count can" : "the fewest multipliers that",
+      aim, timing.solverLatency);
   text += platform::Format(
       "// Words may start %d clocks apart; a word's first symbol leaves %d clocks after its last "
       "one was taken.\n",

@@ -128,8 +128,8 @@ std::string Driver(const BlockDescription& block, int count) {
 // spacing (and a discrete one its guard after that), then the last one's way through.
 long Timeout(const BlockDescription& block, int count) {
   const DecoderTiming timing = DecoderTimingOf(block);
-  const long perWord = timing.wordSpacing +
-                       (block.kind == BlockKind::kDiscreteDecoder ? timing.inputGuard : 0);
+  const long perWord =
+      timing.wordSpacing + (block.kind == BlockKind::kDiscreteDecoder ? timing.inputGuard : 0);
   return 2 + count * perWord + timing.outputLatency + 2L * block.n + 100;
 }
 
