@@ -58,7 +58,6 @@ std::vector<Code> DecoderCodes() {
   codes.push_back({"discrete full", 8, 285, 255, 50, 0});   // nine lanes
   codes.push_back({"streaming full", 8, 285, 255, 4, 0});   // one multiplier
   codes.push_back({"discrete full", 8, 285, 204, 16, 0});   // one lane, DVB
-  codes.push_back({"streaming full", 8, 285, 255, 32, 0});  // four lanes
   codes.push_back({"streaming full", 6, 67, 51, 50, 0});    // the array: no folded count can
   codes.push_back({"streaming half", 8, 285, 204, 16, 0});  // one multiplier, DVB
   codes.push_back({"discrete half", 8, 285, 51, 50, 0});    // three lanes meet the allowance
