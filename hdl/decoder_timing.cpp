@@ -90,9 +90,8 @@ std::string DecoderTimingComment(const BlockDescription& block) {
                         : "meet the wizard's discrete allowance";
   std::string text = platform::Format(
       "// Key-equation solver: %s, %s %s; %d clocks a word.\n", SolverSummary(timing).c_str(),
-      timing.solver == SolverKind::kArray ? "as no folded count can"
-                                          : "the fewest multipliers that",
-      aim, timing.solverLatency);
+      timing.solver == SolverKind::kArray ? "as no folded count can" : "the fewest that", aim,
+      timing.solverLatency);
   text += platform::Format(
       "// Words may start %d clocks apart; a word's first symbol leaves %d clocks after its last "
       "one was taken.\n",
