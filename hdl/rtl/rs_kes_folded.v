@@ -92,6 +92,10 @@ module rs_kes_folded #(
   reg [KW-1:0] k_q;  // r - 2L, two's complement: a length change needs k >= 0
   reg [SW-1:0] fa_q;  // next syndrome to fetch for the Omega passes
   reg short_q;  // deg Lambda < L
+  reg sel_q;  // the pass changes the length: delta != 0 and 2L <= r
+  reg [KW-1:0] two_l_q;  // 2L after the pass
+  reg sv_q;  // the beat before was one of the last iteration: check its coefficients
+  reg [CW-1:0] iprev_q;  // that beat's first coefficient
   reg done_q;
 
   wire iter = phase_q == ITER;
@@ -101,9 +105,9 @@ module rs_kes_folded #(
   wire last_b = b_q == BLAST[BW-1:0];
   wire last_iter = iter & (pc_q == PLAST_ITER[PW-1:0]);
   wire last_omega = om & (pc_q == PLAST_OMEGA[PW-1:0]);
-  wire sel = iter & (del_q != ZERO) & ~k_q[KW-1];
+  wire sel = iter & sel_q;
   wire [KW-1:0] k_new = sel ? ~k_q : k_q + {{(KW - 1) {1'b0}}, 1'b1};
-  wire [KW-1:0] two_l = R[KW-1:0] - k_new;  // 2L after the last iteration
+  wire [KW-1:0] two_l = R[KW-1:0] - k_new;  // 2L after the pass; registered, as it is constant
   wire fail = k_q[KW-1] | short_q;  // in the Omega passes: L > t or deg Lambda < L
   // The Omega scalars are fetched in the last pass of the iterations and in the Omega passes:
   // the syndrome of x^1 (lanes) in the last beat, that of x^0 in the closing clock.
@@ -143,7 +147,7 @@ module rs_kes_folded #(
       assign dsum = (sub_q == 2'd2) ? p : ZERO;
       assign lam_w = iter ? acc_q : fail ? ZERO : lam_h;
       assign c_w = iter ? xprev_q : fail ? ZERO : xprev_q ^ p;
-      wire unused_one = ^{t_run, dv_q, fetch_q};
+      wire unused_one = ^{t_run, dv_q, fetch_q, lam_new};
     end else begin : g_lanes
       wire [Q*M-1:0] dterm;
       assign mp = ZERO;
@@ -195,16 +199,18 @@ module rs_kes_folded #(
     end
   endgenerate
 
-  // In the last iteration: the coefficient of x^L is one of the beat's, and it is 0.
+  // After a beat of the last iteration: the coefficient of x^L was one of the beat's, and it
+  // is 0 (read back from the register's top, so that the check follows no multiplier).
   wire [Q-1:0] short_at;
   generate
     for (j = 0; j < Q; j = j + 1) begin : g_short
       localparam [CW-1:0] OFF = j;
-      wire [CW+KW:0] k2 = {{KW{1'b0}}, i_q + OFF, 1'b0};
-      assign short_at[j] = k2 == {{(CW + 1) {1'b0}}, two_l} && lam_new[j*M+:M] == ZERO;
+      wire [CW+KW:0] k2 = {{KW{1'b0}}, iprev_q + OFF, 1'b0};
+      assign short_at[j] = k2 == {{(CW + 1) {1'b0}}, two_l_q} && lam_q[(NL-Q+j)*M+:M] == ZERO;
     end
   endgenerate
-  wire short_hit = |short_at;
+  wire short_hit = sv_q & (|short_at);
+  wire [M-1:0] del_new = dacc_q ^ dsum;  // the next pass's delta, in the closing clock
 
   always @(posedge clk) begin
     done_q <= 1'b0;
@@ -230,9 +236,14 @@ module rs_kes_folded #(
       sub_q <= 2'd0;
       fa_q <= FFIRST[SW-1:0];
       short_q <= 1'b0;
+      sel_q <= syn[M-1:0] != ZERO;
+      sv_q <= 1'b0;
       phase_q <= ITER;
     end else begin
       dv_q <= ~SHARED & iter & step;
+      sv_q <= last_iter & step;
+      two_l_q <= two_l;
+      if (short_hit) short_q <= 1'b1;
       if (SHARED && iter && busy) begin
         sub_q <= (sub_q == 2'd2) ? 2'd0 : sub_q + 2'd1;
         if (sub_q == 2'd0) acc_q <= mp;
@@ -252,7 +263,7 @@ module rs_kes_folded #(
         i_q <= last_b ? {CW{1'b0}} : i_q + Q[CW-1:0];
         close_q <= last_b;
         if (!SHARED) sp_q <= port;
-        if (last_iter && short_hit) short_q <= 1'b1;
+        iprev_q <= i_q;
       end
       if (iter) dacc_q <= close_q ? ZERO : dacc_q ^ dsum;
       if (fetch1) begin
@@ -263,7 +274,8 @@ module rs_kes_folded #(
         close_q <= 1'b0;
         pc_q <= pc_q + {{(PW - 1) {1'b0}}, 1'b1};
         if (iter) begin
-          del_q <= dacc_q ^ dsum;
+          del_q <= del_new;
+          sel_q <= (del_new != ZERO) & ~k_new[KW-1];
           k_q <= k_new;
           if (sel) gam_q <= del_q;
           if (last_iter) begin
