@@ -127,7 +127,6 @@ module rs_kes_folded #(
   wire [(Q+2)*M-1:0] t_run = {c_h, pt1_q, pt2_q};  // t_run[j] = T_(k-2) for lane j
   /* verilator lint_on UNUSEDSIGNAL */
 
-  wire [SW-1:0] a_base = pc_q[SW-1:0] + {{(SW - 1) {1'b0}}, 1'b1} - i_q[SW-1:0];
 
   wire [Q*M-1:0] lam_w;  // what the beat writes to the Lambda register
   wire [Q*M-1:0] c_w;  // and to that of C
@@ -175,13 +174,26 @@ module rs_kes_folded #(
   endgenerate
 
   // One syndrome port a lane: S_(r+1-k), registered for the next clock's product; lane 0's
-  // fetches the Omega scalars.
+  // fetches the Omega scalars. Each port's address is a register set a clock ahead, so that a
+  // read is the port's multiplexer alone.
+  wire [SW-1:0] one_s = {{(SW - 1) {1'b0}}, 1'b1};
+  wire next_last = (NB > 1) ? (b_q == BLAST[BW-1:0] - 1'b1) : 1'b0;  // the next beat is last
+  wire next_fetching = om | last_iter | (iter & (pc_q == PLAST_ITER[PW-1:0] - 1'b1));
+  wire [SW-1:0] fa_next = fa_q - ((fetch1 | fetch0) ? one_s : {SW{1'b0}});
+  wire [SW-1:0] pc_s = pc_q[SW-1:0];
   wire [Q*M-1:0] port;
   generate
     for (j = 0; j < Q; j = j + 1) begin : g_port
       localparam [SW-1:0] OFF = j;
-      wire [SW-1:0] a = (j == 0 && (fetch1 || fetch0)) ? fa_q : a_base - OFF;
-      assign port[j*M+:M] = s_q[a*M+:M];
+      localparam [SW-1:0] STEP = Q[SW-1:0];  // mod 2^SW, as the addresses
+      reg [SW-1:0] ra_q;
+      always @(posedge clk)
+        if (start) ra_q <= one_s - OFF;
+        else if (step & ~last_b) ra_q <= (j == 0 && fetching && next_last) ? fa_q : ra_q - STEP;
+        else if (step & last_b) ra_q <= (j == 0) ? fa_next : ra_q;
+        else if (close_q)
+          ra_q <= (j == 0 && NB == 1 && next_fetching) ? fa_next : pc_s + one_s + one_s - OFF;
+      assign port[j*M+:M] = s_q[ra_q*M+:M];
     end
   endgenerate
   wire [M-1:0] fetched = port[0+:M];
@@ -266,10 +278,8 @@ module rs_kes_folded #(
         iprev_q <= i_q;
       end
       if (iter) dacc_q <= close_q ? ZERO : dacc_q ^ dsum;
-      if (fetch1) begin
-        fetch_q <= fetched;
-        fa_q <= fa_q - {{(SW - 1) {1'b0}}, 1'b1};
-      end
+      if (fetch1) fetch_q <= fetched;
+      fa_q <= fa_next;
       if (close_q) begin  // the pass closes
         close_q <= 1'b0;
         pc_q <= pc_q + {{(PW - 1) {1'b0}}, 1'b1};
@@ -290,7 +300,6 @@ module rs_kes_folded #(
         if (fetch0) begin  // the scalars of the next Omega pass
           gam_q <= fetched;
           if (!SHARED) del_q <= fetch_q;
-          fa_q <= fa_q - {{(SW - 1) {1'b0}}, 1'b1};
         end
       end
     end
