@@ -3,7 +3,7 @@
 #include <utility>
 
 #include "hdl/decoder_timing.h"
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
 
