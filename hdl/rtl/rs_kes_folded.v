@@ -157,9 +157,10 @@ module rs_kes_folded #(
         rs_gf_multiplier #(.M(M), .IRRPOL(IRRPOL)) u_gam (.a(gam_q), .b(lam_h[j*M+:M]), .y(p1));
         rs_gf_multiplier #(.M(M), .IRRPOL(IRRPOL)) u_del (.a(del_q), .b(b2), .y(p2));
         assign lam_new[j*M+:M] = p1 ^ p2;
-        // The discrepancy term of the beat before: its Lambda' sits at the register's top.
+        // The discrepancy term of the beat before: its Lambda' sits at the register's top (the sum
+        // counts only after an iteration beat).
         rs_gf_multiplier #(.M(M), .IRRPOL(IRRPOL)) u_syn (
-            .a(dv_q ? lam_q[(NL-Q+j)*M+:M] : ZERO), .b(sp_q[j*M+:M]), .y(dterm[j*M+:M]));
+            .a(lam_q[(NL-Q+j)*M+:M]), .b(sp_q[j*M+:M]), .y(dterm[j*M+:M]));
         assign lam_w[j*M+:M] = iter ? lam_new[j*M+:M] : fail ? ZERO : lam_h[j*M+:M];
         assign c_w[j*M+:M] = iter ? x_run[j*M+:M] : fail ? ZERO : t_run[j*M+:M] ^ lam_new[j*M+:M];
       end
@@ -277,7 +278,8 @@ module rs_kes_folded #(
         if (!SHARED) sp_q <= port;
         iprev_q <= i_q;
       end
-      if (iter) dacc_q <= close_q ? ZERO : dacc_q ^ dsum;
+      if (close_q) dacc_q <= ZERO;
+      else if (iter && (SHARED || dv_q)) dacc_q <= dacc_q ^ dsum;
       if (fetch1) fetch_q <= fetched;
       fa_q <= fa_next;
       if (close_q) begin  // the pass closes
