@@ -19,15 +19,13 @@ struct TestbenchNames {
 // check(got, want, signal) and report, the instance dut.
 std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& names);
 
-<<<<<<< HEAD
 // An initial block that checks, at time 0, each clock count of the decoder instance
 // (dut.core's localparams) against hdl::DecoderTimingOf; a mismatch fails the testbench.
 std::string DecoderTimingCheck(const BlockDescription& block);
-=======
+
 // The tasks check(got, want, signal) and report, for a testbench that declares the integers
 // checks and failed itself.
 std::string CheckTasks();
->>>>>>> main
 
 // Expected decoder codewords in a ring of `capacity`: expSym (first symbol first), expNumerr,
 // expFail; queued, outCw, outSym and cameOut. The check runs at the rising edge of sysclk.

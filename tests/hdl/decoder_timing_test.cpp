@@ -2,11 +2,8 @@
 
 #include <gtest/gtest.h>
 
-<<<<<<< HEAD
 #include "platform/text_format.h"
-=======
 #include "tests/hdl/test_block.h"
->>>>>>> main
 
 namespace hdl {
 namespace {
@@ -26,43 +23,27 @@ struct TimingRow {
 // 2n + latency + 2 clocks of words.
 TEST(DecoderTimingTest, WorkedDesigns) {
   const TimingRow rows[] = {
-<<<<<<< HEAD
-      {"DVB full streaming: one lane", Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16),
+      {"DVB full streaming: one lane", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
        SolverKind::kFolded, 3, 201, 201, 204, 0, 408, 1024, 32, 17},
       {"DVB half streaming: one multiplier",
-       Decoder(BlockKind::kStreamingDecoder, false, 8, 204, 16), SolverKind::kFolded, 1, 529, 529,
+       TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16), SolverKind::kFolded, 1, 529, 529,
        529, 325, 736, 1024, 32, 17},
       {"(255,223) full streaming: four lanes",
-       Decoder(BlockKind::kStreamingDecoder, true, 8, 255, 32), SolverKind::kFolded, 12, 241, 241,
+       TestBlock(BlockKind::kStreamingDecoder, true, 8, 255, 32), SolverKind::kFolded, 12, 241, 241,
        255, 0, 499, 1024, 64, 17},
-      {"(255,223) half streaming", Decoder(BlockKind::kStreamingDecoder, false, 8, 255, 32),
+      {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32),
        SolverKind::kFolded, 1, 1953, 1953, 1953, 1698, 2211, 1024, 64, 17},
       {"(15,11) full discrete: one beat a pass",
-       Decoder(BlockKind::kDiscreteDecoder, true, 4, 15, 4), SolverKind::kFolded, 9, 11, 11, 15, 1,
-       29, 64, 8, 9},
+       TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4), SolverKind::kFolded, 9, 11, 11, 15,
+       1, 29, 64, 8, 9},
       {"(51,1) half discrete: three lanes meet the allowance",
-       Decoder(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kFolded, 9, 631, 631,
+       TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kFolded, 9, 631, 631,
        631, 580, 685, 256, 64, 13},
       {"(51,1) full streaming: no folded count is back to back",
-       Decoder(BlockKind::kStreamingDecoder, true, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51, 0,
-       131, 256, 64, 13},
-      {"(255,239) half discrete", Decoder(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
-       SolverKind::kFolded, 1, 529, 529, 529, 274, 787, 1024, 32, 17},
-=======
-      {"DVB full streaming", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
-       SolverKind::kArray, 0, 26, 17, 204, 0, 233, 512, 32, 17},
-      {"DVB half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16),
-       SolverKind::kFolded, 3, 181, 181, 204, 0, 388, 1024, 32, 17},
-      {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32),
-       SolverKind::kFolded, 1, 1905, 1905, 1905, 1650, 2163, 1024, 64, 17},
-      {"(15,11) full discrete", TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4),
-       SolverKind::kArray, 0, 8, 5, 15, 1, 26, 64, 8, 9},
-      {"(51,1) half discrete: no folded count fits",
-       TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
-       1, 131, 256, 64, 13},
+       TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
+       0, 131, 256, 64, 13},
       {"(255,239) half discrete", TestBlock(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
-       SolverKind::kFolded, 1, 505, 505, 505, 250, 763, 1024, 32, 17},
->>>>>>> main
+       SolverKind::kFolded, 1, 529, 529, 529, 274, 787, 1024, 32, 17},
   };
   for (const TimingRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -88,7 +69,7 @@ TEST(DecoderTimingTest, FullIsBackToBackWithTheFewestMultipliers) {
       for (int n = 7; n < (1 << m); n += (1 << m) / 8 + 1)
         for (int r = 4; r < n && r <= 50; r += 5) {
           SCOPED_TRACE(platform::Format("m %d n %d r %d", m, n, r));
-          const DecoderTiming timing = DecoderTimingOf(Decoder(kind, true, m, n, r));
+          const DecoderTiming timing = DecoderTimingOf(TestBlock(kind, true, m, n, r));
           EXPECT_EQ(timing.wordSpacing, n);
           EXPECT_LE(timing.solverGap, n);
           // One lane fewer (one multiplier for one lane) would be slower than n; the array
@@ -104,40 +85,32 @@ TEST(DecoderTimingTest, FullIsBackToBackWithTheFewestMultipliers) {
 }
 
 TEST(DecoderTimingTest, SolverSummaryNamesTheChoice) {
-<<<<<<< HEAD
-  EXPECT_EQ(SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16))),
-            "folded, 3 multipliers");
-  EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
-=======
   EXPECT_EQ(
       SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16))),
-      "3t+1-element array");
-  EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
       "folded, 3 multipliers");
   EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32))),
->>>>>>> main
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
       "folded, 1 multiplier");
-  EXPECT_EQ(SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, true, 8, 255, 32))),
-            "folded, 12 multipliers");
-  EXPECT_EQ(SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, true, 6, 51, 50))),
-            "3t+1-element array");
+  EXPECT_EQ(
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 8, 255, 32))),
+      "folded, 12 multipliers");
+  EXPECT_EQ(
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50))),
+      "3t+1-element array");
 }
 
 TEST(DecoderTimingTest, HeaderCommentStatesTheChoiceAndTheClocks) {
-  EXPECT_EQ(DecoderTimingComment(Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
+  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
             "// Key-equation solver: folded, 3 multipliers, the fewest that take words back to "
             "back; 201 clocks a word.\n"
             "// Words may start 204 clocks apart; a word's first symbol leaves 408 clocks after "
             "its last one was taken.\n");
-  EXPECT_EQ(DecoderTimingComment(Decoder(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
+  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
             "// Key-equation solver: folded, 9 multipliers, the fewest that meet the wizard's "
             "discrete allowance; 631 clocks a word.\n"
             "// Words may start 631 clocks apart; a word's first symbol leaves 685 clocks after "
             "its last one was taken.\n");
-  EXPECT_EQ(DecoderTimingComment(Decoder(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
+  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
             "// Key-equation solver: 3t+1-element array, as no folded count can take words back "
             "to back; 77 clocks a word.\n"
             "// Words may start 51 clocks apart; a word's first symbol leaves 131 clocks after "
