@@ -7,9 +7,10 @@
 // clock; MULS = 1 time-shares one multiplier, three clocks a coefficient in the iterations.
 // The polynomials live in rotating registers of NB Q coefficients (NB beats a pass, the first
 // Q the ones in work); a pass of NB beats brings every register back in order, so no register
-// needs a read multiplexer. A pass ends with one closing clock, in which the discrepancy's
-// last products land: a product is registered before it is summed, so that no path holds two
-// multipliers in a row. The clock count is kes_folded_clocks of rs_decoder_timing.vh.
+// needs a read multiplexer. A discrepancy term is multiplied a clock after its Lambda' is
+// formed, from registers (Lambda' at the register's top, its syndrome read into sp_q), so that
+// no path holds two multipliers in a row; a pass therefore ends with one closing clock, in
+// which its last terms land. The clock count is kes_folded_clocks of rs_decoder_timing.vh.
 //
 // Iteration r = 0 .. R-1 (one pass), with C(x) = x B(x), gamma the last non-zero discrepancy
 // and L the register length (Lambda = 1, C = x, gamma = 1, delta = S_0, L = 0 at start):
