@@ -82,21 +82,15 @@ std::string SolverSummary(const DecoderTiming& timing) {
                           timing.multipliers == 1 ? "" : "s");
 }
 
-std::string DecoderTimingComment(const BlockDescription& block) {
+std::string SolverChoice(const BlockDescription& block) {
   const DecoderTiming timing = DecoderTimingOf(block);
   const char* aim = block.full ? "take words back to back"
                     : block.kind == BlockKind::kStreamingDecoder
                         ? "keep the wizard's streaming word spacing"
                         : "meet the wizard's discrete allowance";
-  std::string text = platform::Format(
-      "// Key-equation solver: %s, %s %s; %d clocks a word.\n", SolverSummary(timing).c_str(),
-      timing.solver == SolverKind::kArray ? "as no folded count can" : "the fewest that", aim,
-      timing.solverLatency);
-  text += platform::Format(
-      "// Words may start %d clocks apart; a word's first symbol leaves %d clocks after its last "
-      "one was taken.\n",
-      timing.wordSpacing, timing.outputLatency);
-  return text;
+  return platform::Format(
+      "%s, %s %s", SolverSummary(timing).c_str(),
+      timing.solver == SolverKind::kArray ? "as no folded count can" : "the fewest that", aim);
 }
 
 }  // namespace hdl

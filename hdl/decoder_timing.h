@@ -44,7 +44,8 @@ DecoderTiming DecoderTimingOf(const BlockDescription& block);
 // "3t+1-element array" or "folded, P multipliers": the solver in words, for headers and pages.
 std::string SolverSummary(const DecoderTiming& timing);
 
-// Comment lines for the generated design's header: the solver chosen, why, and the clocks.
-std::string DecoderTimingComment(const BlockDescription& block);
+// The solver chosen and why, for the design's header and the datasheet: "folded, 3
+// multipliers, the fewest that take words back to back".
+std::string SolverChoice(const BlockDescription& block);
 
 }  // namespace hdl

@@ -99,22 +99,15 @@ TEST(DecoderTimingTest, SolverSummaryNamesTheChoice) {
       "3t+1-element array");
 }
 
-TEST(DecoderTimingTest, HeaderCommentStatesTheChoiceAndTheClocks) {
-  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
-            "// Key-equation solver: folded, 3 multipliers, the fewest that take words back to "
-            "back; 201 clocks a word.\n"
-            "// Words may start 204 clocks apart; a word's first symbol leaves 408 clocks after "
-            "its last one was taken.\n");
-  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
-            "// Key-equation solver: folded, 9 multipliers, the fewest that meet the wizard's "
-            "discrete allowance; 631 clocks a word.\n"
-            "// Words may start 631 clocks apart; a word's first symbol leaves 685 clocks after "
-            "its last one was taken.\n");
-  EXPECT_EQ(DecoderTimingComment(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
-            "// Key-equation solver: 3t+1-element array, as no folded count can take words back "
-            "to back; 77 clocks a word.\n"
-            "// Words may start 51 clocks apart; a word's first symbol leaves 131 clocks after "
-            "its last one was taken.\n");
+TEST(DecoderTimingTest, SolverChoiceStatesWhy) {
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
+            "folded, 3 multipliers, the fewest that take words back to back");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16)),
+            "folded, 1 multiplier, the fewest that keep the wizard's streaming word spacing");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
+            "folded, 9 multipliers, the fewest that meet the wizard's discrete allowance");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
+            "3t+1-element array, as no folded count can take words back to back");
 }
 
 }  // namespace
