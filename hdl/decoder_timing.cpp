@@ -84,13 +84,12 @@ std::string SolverSummary(const DecoderTiming& timing) {
 
 std::string SolverChoice(const BlockDescription& block) {
   const DecoderTiming timing = DecoderTimingOf(block);
-  const char* aim = block.full ? "take words back to back"
-                    : block.kind == BlockKind::kStreamingDecoder
-                        ? "keep the wizard's streaming word spacing"
-                        : "meet the wizard's discrete allowance";
+  const char* aim = block.full                                   ? "words back to back"
+                    : block.kind == BlockKind::kStreamingDecoder ? "the vector file spacing"
+                                                                 : "the vector file run";
   return platform::Format(
       "%s, %s %s", SolverSummary(timing).c_str(),
-      timing.solver == SolverKind::kArray ? "as no folded count can" : "the fewest that", aim);
+      timing.solver == SolverKind::kArray ? "as no folded count makes" : "the fewest for", aim);
 }
 
 }  // namespace hdl

@@ -45,7 +45,7 @@ DecoderTiming DecoderTimingOf(const BlockDescription& block);
 std::string SolverSummary(const DecoderTiming& timing);
 
 // The solver chosen and why, for the design's header and the datasheet: "folded, 3
-// multipliers, the fewest that take words back to back".
+// multipliers, the fewest for words back to back" (half: for the wizard's vector file).
 std::string SolverChoice(const BlockDescription& block);
 
 }  // namespace hdl

@@ -101,13 +101,13 @@ TEST(DecoderTimingTest, SolverSummaryNamesTheChoice) {
 
 TEST(DecoderTimingTest, SolverChoiceStatesWhy) {
   EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
-            "folded, 3 multipliers, the fewest that take words back to back");
+            "folded, 3 multipliers, the fewest for words back to back");
   EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16)),
-            "folded, 1 multiplier, the fewest that keep the wizard's streaming word spacing");
+            "folded, 1 multiplier, the fewest for the vector file spacing");
   EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
-            "folded, 9 multipliers, the fewest that meet the wizard's discrete allowance");
+            "folded, 9 multipliers, the fewest for the vector file run");
   EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
-            "3t+1-element array, as no folded count can take words back to back");
+            "3t+1-element array, as no folded count makes words back to back");
 }
 
 }  // namespace
