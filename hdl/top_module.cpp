@@ -33,9 +33,9 @@ std::string Parameters(const BlockDescription& block, const DecoderTables& table
   text += Format(", .GENSTART(%d),\n    .DISCRETE(%d), .FULL(%d), .NUMERR_W(%d),\n", block.genstart,
                  block.kind == BlockKind::kDiscreteDecoder ? 1 : 0, block.full ? 1 : 0,
                  block.numerrWidth);
-  text += "    .INV_ROM(" + FlatConstant(tables.inverse, block.m, indent) + "),\n";
-  text += "    .EVNUM_ROM(" + FlatConstant(tables.evnum, block.m, indent) + ")";
-  return text;
+  // The search folds the first root's power into its evaluator steps: only the inverses are
+  // a table in the core.
+  return text + "    .INV_ROM(" + FlatConstant(tables.inverse, block.m, indent) + ")";
 }
 
 }  // namespace

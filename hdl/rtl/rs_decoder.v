@@ -1,7 +1,7 @@
 // Reed-Solomon decoder core: syndromes while a word comes in, the key equation, one Chien and
-// Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
+// Forney pass that counts the roots and pages every position's error value, then the word
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
-// follows the search; the received word waits in a memory, the error values in a small one.
+// follows the search; the received word waits in a memory, the error values in the search's.
 // uses: rs_syndrome.v rs_kes_full.v rs_kes_half.v rs_chien_forney.v rs_ram.v
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
@@ -9,8 +9,7 @@ module rs_decoder #(
   parameter DISCRETE = 0,
   parameter FULL = 1,
   parameter NUMERR_W = 5,
-  parameter [(1<<M)*M-1:0] INV_ROM = 0,
-  parameter [(1<<M)*M-1:0] EVNUM_ROM = 0
+  parameter [(1<<M)*M-1:0] INV_ROM = 0
 ) (
   input clk, input reset, input dsin, input dsout, input bypass,
   input [M-1:0] din, output [M-1:0] dout,
@@ -38,12 +37,14 @@ module rs_decoder #(
   localparam SPACE = (KES_GAP > N) ? KES_GAP : N;        // closest word starts
   localparam GUARD = (DISCRETE != 0) ? ((SPACE - N > 1) ? SPACE - N : 1) : SPACE - N;
   localparam GW = $clog2(GUARD + 2);
-  // A received symbol waits 2N + KES_LAT clocks; the words in that window bound the memory.
-  localparam WIN = 2 * N + KES_LAT + 2;
+  // Clocks from the solver's done to the output pass's first read (rs_chien_forney.v).
+  localparam CF_LAT = N + 3;
+  // A received symbol waits N + KES_LAT + CF_LAT clocks; the words in that window bound the
+  // memory.
+  localparam WIN = N + KES_LAT + CF_LAT + 2;
   localparam WORDS_IN = (WIN - 1) / SPACE + 2;
   localparam OCC = (WIN < N * WORDS_IN) ? WIN : N * WORDS_IN;
   localparam AW = $clog2(OCC);
-  localparam EAW = $clog2(2 * T + 1);
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
@@ -110,63 +111,34 @@ module rs_decoder #(
     end
   endgenerate
 
-  // ---- search and error values ----
-  wire cf_last, fin, fin_ok, push, push_tag;
-  wire [LW-1:0] fin_num;
-  wire [IW-1:0] push_idx;
-  wire [M-1:0] push_err;
+  // ---- search, error values, output pass ----
+  wire orun, ook;
+  wire [LW-1:0] onum;
+  wire [IW-1:0] unused_oidx;
+  wire [M-1:0] oerr;
   rs_chien_forney #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART),
-                    .INV_ROM(INV_ROM), .EVNUM_ROM(EVNUM_ROM), .IW(IW), .LW(LW)) u_cf (
+                    .INV_ROM(INV_ROM), .IW(IW), .LW(LW)) u_cf (
     .clk(clk), .reset(reset), .load(kdone), .lambda(lambda), .omega(omega),
-    .last(cf_last), .fin(fin), .fin_ok(fin_ok), .fin_num(fin_num),
-    .push(push), .push_idx(push_idx), .push_err(push_err), .push_tag(push_tag));
+    .orun(orun), .oidx(unused_oidx), .oerr(oerr), .ok_q(ook), .num_q(onum));
 
-  reg [EAW-1:0] ewp, erp;
-  wire [IW+M:0] ehead;
-  rs_ram #(.W(IW + M + 1), .AW(EAW), .SYNC_READ(0)) u_err (
-    .clk(clk), .we(push), .waddr(ewp), .wdata({push_tag, push_idx, push_err}),
-    .re(1'b0), .raddr(erp), .rdata(ehead));
-
-  // ---- output pass: symbol 0 on the edge where fin is 1, then N - 1 more ----
-  reg oact, otag, ook;
-  reg [IW-1:0] ocnt;
-  reg [LW-1:0] onum;
+  // The pass reads the word and its error values in the same clocks; both arrive a clock later.
+  reg oedge;
   reg [M-1:0] rs_q;
   reg ov_q, df_q;
   reg [NUMERR_W-1:0] ne_q;
-
-  wire oedge = fin || oact;
-  wire [IW-1:0] oidx = fin ? {IW{1'b0}} : ocnt;
-  wire ok_i = fin ? fin_ok : ook;
-  wire [LW-1:0] num_i = fin ? fin_num : onum;
   /* verilator lint_off UNUSEDSIGNAL */
-  wire [31:0] num_w = {{(32-LW){1'b0}}, num_i};   // numerr in its own width
+  wire [31:0] num_w = {{(32-LW){1'b0}}, onum};   // numerr in its own width
   /* verilator lint_on UNUSEDSIGNAL */
   wire wbp = word[M];
-  wire match = oedge && (ewp != erp) && (ehead[IW+M] == otag) && (ehead[IW+M-1:M] == oidx);
-  wire apply = match && ok_i && !wbp;
-  wire olast = oedge && (oidx == NL[IW-1:0]);
-  assign rd = cf_last || (oedge && !olast);
+  assign rd = orun;
 
   always @(posedge clk)
     if (reset) begin
-      oact <= 1'b0;
-      otag <= 1'b0;
-      ocnt <= {IW{1'b0}};
+      oedge <= 1'b0;
       rp <= {AW{1'b0}};
-      erp <= {EAW{1'b0}};
-      ewp <= {EAW{1'b0}};
     end else begin
+      oedge <= orun;
       if (rd) rp <= rp + 1'b1;
-      if (push) ewp <= ewp + 1'b1;
-      if (match) erp <= erp + 1'b1;
-      if (fin) begin
-        ook <= fin_ok;
-        onum <= fin_num;
-      end
-      oact <= oedge && !olast;
-      ocnt <= oidx + 1'b1;
-      if (olast) otag <= !otag;
     end
 
   // The outputs are registers; an edge with dsout = 0 loads them with 0 (so does an unknown
@@ -174,9 +146,9 @@ module rs_decoder #(
   always @(posedge clk)
     if (dsout && oedge && !reset) begin
       ov_q <= 1'b1;
-      rs_q <= word[M-1:0] ^ (apply ? ehead[M-1:0] : {M{1'b0}});
-      ne_q <= (ok_i && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
-      df_q <= !ok_i && !wbp;
+      rs_q <= word[M-1:0] ^ ((ook && !wbp) ? oerr : {M{1'b0}});
+      ne_q <= (ook && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
+      df_q <= !ook && !wbp;
     end else begin
       ov_q <= 1'b0;
       rs_q <= {M{1'b0}};
