@@ -1,38 +1,97 @@
 #!/usr/bin/env bash
-# Size and speed of the generated decoders beside the commercial cores' figures: each code is
-# built by a console session of the wizard, turned into NAME.v by rsmanager, and measured by
-# bench/hdl_figures.sh (yosys for Xilinx 7-series, nextpnr for iCE40 HX8K).
+# Size and speed of the generated decoders beside the commercial cores' figures: the full and
+# the half streaming decoder of the three codes the commercial figures are quoted for, each
+# built by a console session of the wizard and turned into NAME.v by rsmanager, and the
+# encoders of bench/hdl_figures.sh, all measured by it in one parallel run (yosys for Xilinx
+# 7-series, nextpnr for iCE40 HX8K). Word spacing and latency are the generated header's, the
+# clocks the generator computes for that design.
 #
-#   bench/decoder_figures.sh [--no-pnr] [BUILD_DIR]      (BUILD_DIR defaults to build)
+#   bench/decoder_figures.sh [--no-pnr] [-j JOBS] [--write] [BUILD_DIR]
+#
+# BUILD_DIR defaults to build. --write also puts the table into README.md and docs/hdl.md,
+# between the lines "<!-- figures: begin -->" and "<!-- figures: end -->", so that both show
+# the same run.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-pnr=()
-if [ "${1-}" = --no-pnr ]; then
-  pnr=(--no-pnr)
+opts=()
+write=0
+while [ $# -gt 0 ]; do
+  case $1 in
+    --no-pnr) opts+=(--no-pnr) ;;
+    -j) opts+=(-j "$2"); shift ;;
+    --write) write=1 ;;
+    -h | --help) sed -n '2,13s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    *) break ;;
+  esac
   shift
-fi
+done
 build=$(cd "${1:-$root/build}" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# kind speed m n r: streaming decoders of the three codes the commercial figures are quoted for.
-codes=("Streaming Half 8 204 16" "Streaming Half 8 255 16" "Streaming Half 8 255 32"
-       "Streaming Full 8 204 16" "Streaming Full 8 255 16" "Streaming Full 8 255 32")
+# speed n r | commercial core for that code: LUTs / FFs, word spacing (one symbol a clock)
+codes=("Full 204 16|807 / 809, back to back" "Full 255 16|779 / 811, back to back"
+       "Full 255 32|1332 / 1346, one per 660 clocks"
+       "Half 204 16|807 / 809, back to back" "Half 255 16|779 / 811, back to back"
+       "Half 255 32|1332 / 1346, one per 660 clocks")
 designs=()
-for code in "${codes[@]}"; do
-  read -r kind speed m n r <<<"$code"
+for entry in "${codes[@]}"; do
+  read -r speed n r <<<"${entry%%|*}"
   name=rs_${speed,,}_${n}_$((n - r))
-  dir=$work/$name
-  mkdir -p "$dir"
+  mkdir -p "$work/$name"
   [ "$speed" = Full ] && speedText="Full - Faster" || speedText="Half - Smaller"
-  printf '%s\n' "click Decoder" "click $kind" "click \"$speedText\"" 'click "Next >"' \
-    "pick \"Number of bits per symbol\" $m" "type \"Number of symbols per codeword\" $n" \
+  printf '%s\n' "click Decoder" "click Streaming" "click \"$speedText\"" 'click "Next >"' \
+    'pick "Number of bits per symbol" 8' "type \"Number of symbols per codeword\" $n" \
     "pick \"Number of check symbols per codeword\" $r" 'click "Next >"' "click Finish" |
-    RSWIZARD_UI=console "$build/app/rswizard" -n "$dir/$name.v" >/dev/null
-  "$build/manager/rsmanager" --generate "$dir/$name.v" >/dev/null
-  designs+=("$dir/$name.v")
+    RSWIZARD_UI=console "$build/app/rswizard" -n "$work/$name/$name.v" >/dev/null
+  "$build/manager/rsmanager" --generate "$work/$name/$name.v" >/dev/null
+  designs+=("$work/$name/$name.v")
 done
-bash "$root/bench/hdl_figures.sh" "${pnr[@]}" "${designs[@]}"
-echo
-echo "Commercial streaming decoders at one symbol a clock: (204,188) about 807 LUTs and 809"
-echo "flip-flops, (255,239) about 779 and 811, (255,223) about 1332 and 1346."
+encoders=(encoder:8,204,16,285,0 encoder:8,255,32,285,0)
+bash "$root/bench/hdl_figures.sh" "${opts[@]}" "${encoders[@]}" "${designs[@]}" > "$work/rows"
+sed -n '/^| design/q; p' "$work/rows"
+
+# The clocks the generated header states: "Words may start S clocks apart; ... leaves L clocks
+# after its last one was taken."
+clocks() {
+  local spacing latency
+  spacing=$(sed -n 's|^// .*start \([0-9]*\) clocks apart.*|\1|p' "$1" | head -n 1)
+  latency=$(sed -n 's|^// .*leaves \([0-9]*\) clocks after.*|\1|p' "$1" | head -n 1)
+  echo "${spacing:--} | ${latency:--}"
+}
+
+{
+  echo "| block | xc7 LUTs | xc7 FFs | xc7 BRAM | word spacing (clocks) | latency (clocks) | iCE40 LCs | iCE40 fmax (MHz) | fits HX8K | commercial core: LUTs / FFs, words |"
+  echo "|---|---|---|---|---|---|---|---|---|---|"
+  i=0
+  while IFS='|' read -r _ label luts ffs bram lcs fmax fits _; do
+    case $label in
+      *encoder*204*) echo "| encoder (204,188) |$luts|$ffs|$bram| - | - |$lcs|$fmax|$fits| 193 / 186 |" ;;
+      *encoder*255*) echo "| encoder (255,223) |$luts|$ffs|$bram| - | - |$lcs|$fmax|$fits| |" ;;
+      *)
+        entry=${codes[$i]}
+        read -r speed n r <<<"${entry%%|*}"
+        echo "| ${speed,,} streaming decoder ($n,$((n - r))) |$luts|$ffs|$bram| $(clocks "${designs[$i]}") |$lcs|$fmax|$fits| ${entry#*|} |"
+        i=$((i + 1)) ;;
+    esac
+  done < <(sed -n '/^|---/,$p' "$work/rows" | tail -n +2)
+} > "$work/table"
+cat "$work/table"
+
+# Replaces the lines between the markers of FILE with the table; the file is replaced whole.
+put_table() {
+  local file=$1
+  grep -q '^<!-- figures: begin -->$' "$file" && grep -q '^<!-- figures: end -->$' "$file" || {
+    echo "decoder_figures: no figure markers in $file" >&2
+    return 1
+  }
+  awk -v table="$work/table" '
+    /^<!-- figures: end -->$/ { skip = 0 }
+    !skip { print }
+    /^<!-- figures: begin -->$/ { while ((getline line < table) > 0) print line; skip = 1 }
+  ' "$file" > "$file.tmp" && mv "$file.tmp" "$file"
+}
+if [ $write = 1 ]; then
+  put_table "$root/README.md"
+  put_table "$root/docs/hdl.md"
+fi

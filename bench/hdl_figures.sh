@@ -4,9 +4,10 @@
 #     LUTs (LUT1..LUT6), flip-flops (FD*), block RAMs (RAMB36E1 + RAMB18E1 / 2);
 #   - iCE40 HX8K: yosys "synth_ice40 -top TOP", then nextpnr-ice40 --hx8k --package ct256
 #     --seed 1: logic cells, the maximum frequency after routing, and whether the design fits.
-# One table row per design.
+# One table row per design, in the order given; each design is read and synthesized by one yosys
+# run (both families from the same parse), and up to JOBS designs are measured at once.
 #
-#   bench/hdl_figures.sh [--no-pnr] [TARGET...]
+#   bench/hdl_figures.sh [--no-pnr] [-j JOBS] [TARGET...]      (JOBS defaults to nproc)
 #
 # TARGET is one of
 #   DESIGN.v                    a design file, its top module named after the file (as the
@@ -21,14 +22,16 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 rtl_dir=$root/hdl/rtl
 
 pnr=1
-if [ "${1-}" = --no-pnr ]; then
-  pnr=0
+jobs=$(nproc)
+while [ $# -gt 0 ]; do
+  case $1 in
+    --no-pnr) pnr=0 ;;
+    -j) jobs=$2; shift ;;
+    -h | --help) sed -n '2,24s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    *) break ;;
+  esac
   shift
-fi
-if [ "${1-}" = -h ] || [ "${1-}" = --help ]; then
-  sed -n '2,22s/^# \{0,1\}//p' "$0"
-  exit 0
-fi
+done
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(encoder:8,204,16,285,0 encoder:8,255,32,285,0)
 
@@ -48,24 +51,24 @@ closure() {
   echo "${seen[*]}"
 }
 
-# encoder:M,N,R,IRRPOL,GS -> a wrapper module in the work directory; sets files, top, label.
+# encoder:M,N,R,IRRPOL,GS DIR -> a wrapper module in DIR; sets files, top, label.
 wrap_encoder() {
-  local m n r irrpol gs gg i
+  local m n r irrpol gs gg i dir=$2
   IFS=, read -r m n r irrpol gs <<< "$1"
-  python3 "$root/tools/rs_reference.py" --emit "$work" enc "$m" "$n" "$r" "$irrpol" "$gs" 1 1 1 0
+  python3 "$root/tools/rs_reference.py" --emit "$dir" enc "$m" "$n" "$r" "$irrpol" "$gs" 1 1 1 0
   gg=""
   for ((i = r; i >= 1; i--)); do
-    gg+="${gg:+, }$m'd$(sed -n "s/^CONSTANT: gg$i NUMERIC \"\([0-9]*\)\"/\1/p" "$work/enc.cnx")"
+    gg+="${gg:+, }$m'd$(sed -n "s/^CONSTANT: gg$i NUMERIC \"\([0-9]*\)\"/\1/p" "$dir/enc.cnx")"
   done
   top=enc_${m}_${n}_${r}_${irrpol}_${gs}
-  cat > "$work/$top.v" <<EOF
+  cat > "$dir/$top.v" <<EOF
 module $top(input clk, input reset, input start, input enable,
             input [$((m - 1)):0] din, output [$((m - 1)):0] dout);
   rs_encoder #(.M($m), .N($n), .R($r), .IRRPOL($irrpol), .GG({$gg})) core (
     .clk(clk), .reset(reset), .start(start), .enable(enable), .din(din), .dout(dout));
 endmodule
 EOF
-  files="$work/$top.v $(closure "$rtl_dir/rs_encoder.v")"
+  files="$dir/$top.v $(closure "$rtl_dir/rs_encoder.v")"
   label="encoder m=$m n=$n r=$r irrpol=$irrpol genstart=$gs"
 }
 
@@ -74,39 +77,58 @@ count_cells() {  # FILE REGEX: the sum of the cell counts whose names match, in 
                   END { s = 0; for (k in c) s += c[k]; print s }' "$1"
 }
 
+# measure INDEX TARGET: the design's table row into $work/INDEX/row, or a message and status 1.
+measure() {
+  local dir=$work/$1 target=$2 files top label read_cmd luts ffs bram lcs=- fmax=- fits=-
+  mkdir -p "$dir"
+  case $target in
+    encoder:*) wrap_encoder "${target#encoder:}" "$dir" ;;
+    *:*) files=${target%:*} top=${target##*:} label=$(basename "$files") ;;
+    *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
+  esac
+  read_cmd="read_verilog -I$rtl_dir $files"
+  local ice40_cmd=""
+  [ $pnr = 1 ] && ice40_cmd="; design -load rtl; synth_ice40 -top $top -json $dir/ice40.json"
+  if ! yosys -q -l "$dir/yosys.log" -p "$read_cmd; hierarchy -top $top; design -save rtl; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $dir/xc7.stat stat -tech xilinx$ice40_cmd" > /dev/null 2>&1; then
+    echo "yosys failed on $label:" >&2
+    tail -n 5 "$dir/yosys.log" >&2
+    return 1
+  fi
+  luts=$(count_cells "$dir/xc7.stat" '^LUT[1-6]$')
+  ffs=$(count_cells "$dir/xc7.stat" '^FD')
+  bram=$(awk -v a="$(count_cells "$dir/xc7.stat" '^RAMB36E1$')" -v b="$(count_cells "$dir/xc7.stat" '^RAMB18E1$')" 'BEGIN { print a + b / 2 }')
+  if [ $pnr = 1 ]; then
+    if nextpnr-ice40 --hx8k --package ct256 --seed 1 --timing-allow-fail --json "$dir/ice40.json" \
+         > "$dir/pnr.log" 2>&1; then
+      fits=yes
+      lcs=$(sed -n 's/.*ICESTORM_LC: *\([0-9]*\)\/.*/\1/p' "$dir/pnr.log" | tail -n 1)
+      fmax=$(sed -n "s/.*Max frequency for clock .*: \([0-9.]*\) MHz.*/\1/p" "$dir/pnr.log" | tail -n 1)
+    elif grep -q -E "Unable to place|than available|too many" "$dir/pnr.log"; then
+      fits=no
+    else
+      echo "nextpnr-ice40 failed on $label:" >&2
+      tail -n 5 "$dir/pnr.log" >&2
+      return 1
+    fi
+  fi
+  echo "| $label | $luts | $ffs | $bram | $lcs | ${fmax:--} | $fits |" > "$dir/row"
+}
+
 echo "yosys: $(yosys -V)"
 [ $pnr = 1 ] && echo "nextpnr-ice40: $(nextpnr-ice40 --version 2>&1 | head -n 1)"
 echo "xc7:   yosys -p \"read_verilog -I hdl/rtl FILES; synth_xilinx -family xc7 -abc9 -top TOP; stat -tech xilinx\""
 [ $pnr = 1 ] && echo "ice40: yosys -p \"read_verilog -I hdl/rtl FILES; synth_ice40 -top TOP -json TOP.json\"; nextpnr-ice40 --hx8k --package ct256 --seed 1 --timing-allow-fail --json TOP.json"
 echo
+# Up to $jobs measurements at once; a failed one fails the script after the others finish.
+pids=()
+for i in "${!targets[@]}"; do
+  while [ "$(jobs -rp | wc -l)" -ge "$jobs" ]; do wait -n || true; done
+  measure "$i" "${targets[$i]}" &
+  pids+=($!)
+done
+status=0
+for pid in "${pids[@]}"; do wait "$pid" || status=1; done
+[ $status = 0 ] || exit 1
 echo "| design | xc7 LUTs | xc7 FFs | xc7 BRAM | ice40 LCs | ice40 fmax (MHz) | fits HX8K |"
 echo "|---|---|---|---|---|---|---|"
-for target in "${targets[@]}"; do
-  case $target in
-    encoder:*) wrap_encoder "${target#encoder:}" ;;
-    *:*) files=${target%:*} top=${target##*:} label=$(basename "$files") ;;
-    *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
-  esac
-  read_cmd="read_verilog -I$rtl_dir $files"
-  yosys -q -l "$work/xc7.log" -p "$read_cmd; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $work/xc7.stat stat -tech xilinx" > /dev/null
-  luts=$(count_cells "$work/xc7.stat" '^LUT[1-6]$')
-  ffs=$(count_cells "$work/xc7.stat" '^FD')
-  bram=$(awk -v a="$(count_cells "$work/xc7.stat" '^RAMB36E1$')" -v b="$(count_cells "$work/xc7.stat" '^RAMB18E1$')" 'BEGIN { print a + b / 2 }')
-  lcs=- fmax=- fits=-
-  if [ $pnr = 1 ]; then
-    yosys -q -l "$work/ice40.log" -p "$read_cmd; synth_ice40 -top $top -json $work/ice40.json" > /dev/null
-    if nextpnr-ice40 --hx8k --package ct256 --seed 1 --timing-allow-fail --json "$work/ice40.json" \
-         > "$work/pnr.log" 2>&1; then
-      fits=yes
-      lcs=$(sed -n 's/.*ICESTORM_LC: *\([0-9]*\)\/.*/\1/p' "$work/pnr.log" | tail -n 1)
-      fmax=$(sed -n "s/.*Max frequency for clock .*: \([0-9.]*\) MHz.*/\1/p" "$work/pnr.log" | tail -n 1)
-    elif grep -q -E "Unable to place|than available|too many" "$work/pnr.log"; then
-      fits=no
-    else
-      echo "nextpnr-ice40 failed on $label:" >&2
-      tail -n 5 "$work/pnr.log" >&2
-      exit 1
-    fi
-  fi
-  echo "| $label | $luts | $ffs | $bram | $lcs | ${fmax:--} | $fits |"
-done
+for i in "${!targets[@]}"; do cat "$work/$i/row"; done

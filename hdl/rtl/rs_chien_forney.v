@@ -104,7 +104,7 @@ module rs_chien_forney #(
     inv1_q <= inv_rom[lodd];
     inv2_q <= inv1_q;
     om1_q <= osum;
-    om2_q <= om1_q;
+    om2_q <= root1_q ? om1_q : {M{1'b0}};       // 0 where no root: the product is the value
     root1_q <= lsum == {M{1'b0}};
     root2_q <= root1_q;
   end
@@ -117,10 +117,11 @@ module rs_chien_forney #(
   wire last0 = act_q && v2_q && (wa_q == 2);
 
   // deg Lambda follows the word down the pipeline: the next word may load before its end.
+  // Lambda of degree L != 0 has at most L roots, so the count stays within LW bits; Lambda = 0
+  // (the solver's mark of a word beyond t) has a root everywhere and fails on nz alone.
   reg [LW-1:0] deg0_q, deg2_q, cnt_q;
   reg nz0_q, nz2_q;
-  wire take = root2_q && (deg2_q != {LW{1'b0}});
-  wire [LW-1:0] cnt_d = cnt_q + {{(LW-1){1'b0}}, take};
+  wire [LW-1:0] cnt_d = cnt_q + {{(LW-1){1'b0}}, root2_q};
 
   always @(posedge clk)
     if (reset) begin
@@ -156,7 +157,7 @@ module rs_chien_forney #(
     end
   end
 
-  wire [M-1:0] err = take ? gf_mul(om2_q, inv2_q) : {M{1'b0}};
+  wire [M-1:0] err = gf_mul(om2_q, inv2_q);
 
   // ---- output pass ----
   reg orun_q, ofirst_q, vok_q;
