@@ -4,15 +4,16 @@
 
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
-#include "hdl/design_path.h"
 #include "hdl/error_testbench.h"
-#include "hdl/generated_file.h"
-#include "hdl/memory_tables.h"
+#include "hdl/hdl_identifier.h"
+#include "hdl/hex_table_reader.h"
+#include "hdl/marked_files.h"
 #include "hdl/refusal.h"
 #include "hdl/rtl_assembly.h"
 #include "hdl/top_module.h"
 #include "hdl/vector_file.h"
 #include "hdl/vector_testbench.h"
+#include "platform/path_parts.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 
@@ -21,6 +22,10 @@ namespace hdl {
 namespace {
 
 using platform::Format;
+
+platform::PathParts SplitDesignPath(std::string_view path) {
+  return platform::SplitPath(path, platform::PathSyntax::kSlash);
+}
 
 std::string RtlDirectoryFor(const BlockDescription& block,
                             const std::vector<std::string>& candidates) {
@@ -43,7 +48,7 @@ std::string Describe(const BlockDescription& block) {
                 block.check, block.irrpol, block.genstart);
 }
 
-GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design,
+GeneratedFile DesignFile(const BlockDescription& block, const platform::PathParts& design,
                          const std::vector<std::string>& rtlDirectories,
                          const std::string& cnxName) {
   const DecoderTables tables =
@@ -60,7 +65,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const DesignPath& design
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
-                                                 const DesignPath& design,
+                                                 const platform::PathParts& design,
                                                  const std::string& cnxName) {
   const std::string vecPath = design.Sibling(".vec");
   if (!platform::Files().Exists(vecPath)) return std::nullopt;
@@ -75,7 +80,7 @@ std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
 }  // namespace
 
 void CheckDesignFile(const std::string& designPath) {
-  const DesignPath design = SplitDesignPath(designPath);
+  const platform::PathParts design = SplitDesignPath(designPath);
   if (design.extension != ".v" && design.extension != ".vhd" && design.extension != ".tdf")
     throw Refusal(designPath +
                   ": the design file must end in .v (for .vhd and .tdf designs only the component "
@@ -88,7 +93,7 @@ void CheckDesignFile(const std::string& designPath) {
 
 GenerateResult Generate(const GenerateRequest& request) {
   CheckDesignFile(request.designPath);
-  const DesignPath design = SplitDesignPath(request.designPath);
+  const platform::PathParts design = SplitDesignPath(request.designPath);
   const bool verilog = design.extension == ".v";
   const std::string cnxName = design.baseName + ".cnx";
   const std::optional<std::string> cnx = platform::Files().ReadWhole(design.Sibling(".cnx"));

@@ -6,6 +6,7 @@
 
 #include "description/description_format.h"
 #include "hdl/refusal.h"
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 
 namespace hdl {
@@ -28,11 +29,8 @@ bool IsWordChar(char c) {
 // Calls visit(line) for every line of text, without its line feed.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    visit(text.substr(0, end));
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
+  platform::LineSplitter lines(text);
+  while (const std::optional<std::string_view> line = lines.Next()) visit(*line);
 }
 
 // The file names of the uses lines mean nothing once the files are copied together.

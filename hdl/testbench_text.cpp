@@ -1,6 +1,6 @@
 #include "hdl/testbench_text.h"
 
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
 

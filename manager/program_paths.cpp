@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "platform/child_process.h"
+#include "platform/path_parts.h"
 #include "platform/platform.h"
 
 namespace manager {
@@ -11,9 +12,12 @@ namespace manager {
 namespace {
 
 std::string ProgramDirectory() {
-  const std::string self = platform::Process().ExecutablePath();
-  const std::size_t slash = self.rfind('/');
-  return slash == std::string::npos ? std::string(".") : self.substr(0, slash);
+  std::string directory =
+      platform::SplitPath(platform::Process().ExecutablePath(), platform::PathSyntax::kSlash)
+          .directory;
+  if (directory.empty()) return ".";
+  directory.pop_back();  // the "/"
+  return directory;
 }
 
 }  // namespace

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "rswizard/primitive_polynomials.h"
+#include "rsblock/primitive_polynomials.h"
 #include "tests/manager/manager_run.h"
 #include "tests/support/fake_platform.h"
 #include "tests/support/text_lines.h"
@@ -29,10 +29,10 @@ const char* const kDecoders[] = {"discrete full", "discrete half", "streaming fu
 // largest first root, many check symbols, an odd r.
 std::vector<Code> EncoderCodes() {
   std::vector<Code> codes;
-  for (int m = rswizard::kMinBitsPerSymbol; m <= rswizard::kMaxBitsPerSymbol; ++m) {
+  for (int m = rsblock::kMinBitsPerSymbol; m <= rsblock::kMaxBitsPerSymbol; ++m) {
     const int top = (1 << m) - 1;
     int shape = 0;
-    for (int p : rswizard::PolynomialsFor(m)) {
+    for (int p : rsblock::PolynomialsFor(m)) {
       const int many = std::min(50, top / 3);
       const Code shapes[] = {{"encoder", m, p, top, 4, 0},
                              {"encoder", m, p, many + 1, many, top - many},

@@ -6,9 +6,9 @@
 
 #include "host/nav_code.h"
 #include "host/wizard_page.h"
+#include "rsblock/settings_range.h"
 #include "rswizard/codec_type_page.h"
-#include "rswizard/rs_settings.h"
-#include "rswizard/rs_settings_range.h"
+#include "rswizard/process_settings.h"
 #include "tests/rswizard/rs_emission_support.h"
 #include "tests/support/worked_examples.h"
 
@@ -191,8 +191,8 @@ TEST_F(RsRunTest, RandomDescriptionsRunThroughEveryPage) {
     for (int i = 0; i < 4; ++i) ui.Click(host::kNextButton);
     ASSERT_EQ(Run({Design()}), host::NavFinish) << cnx;
     ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text << "\nfrom\n" << cnx;
-    const rswizard::RsSettings loaded = rswizard::Settings();
-    ASSERT_TRUE(rswizard::IsInRange(loaded)) << cnx;
+    const rsblock::RsSettings loaded = rswizard::Settings();
+    ASSERT_TRUE(rsblock::IsInRange(loaded)) << cnx;
 
     const std::string written = WrittenCnx();
     ASSERT_EQ(written.rfind("GENERATION: STANDARD\nVERSION: WM1.0\nMODULE: ", 0), 0u);

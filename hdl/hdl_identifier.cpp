@@ -1,4 +1,4 @@
-#include "hdl/design_path.h"
+#include "hdl/hdl_identifier.h"
 
 #include <algorithm>
 #include <cctype>
@@ -346,18 +346,6 @@ bool IsLetter(char c) {
 }
 
 }  // namespace
-
-DesignPath SplitDesignPath(std::string_view path) {
-  DesignPath design;
-  const std::size_t slash = path.rfind('/');
-  const std::size_t nameStart = slash == std::string_view::npos ? 0 : slash + 1;
-  design.directory = std::string(path.substr(0, nameStart));
-  const std::string_view file = path.substr(nameStart);
-  const std::size_t dot = file.rfind('.');
-  design.baseName = std::string(file.substr(0, dot));
-  if (dot != std::string_view::npos) design.extension = std::string(file.substr(dot));
-  return design;
-}
 
 bool IsHdlIdentifier(std::string_view name) {
   if (name.empty() || !IsLetter(name.front()) || name.back() == '_') return false;

@@ -1,8 +1,8 @@
-#include "rswizard/rs_ports.h"
+#include "rsblock/block_ports.h"
 
 #include "rsmath/rs_vector_writer.h"
 
-namespace rswizard {
+namespace rsblock {
 
 bool HasPort(const RsPort& port, const RsSettings& settings) {
   const bool encoder = settings.Enc_Dec == 1;
@@ -21,4 +21,4 @@ int PortBits(const RsPort& port, const RsSettings& settings) {
   return 0;
 }
 
-}  // namespace rswizard
+}  // namespace rsblock

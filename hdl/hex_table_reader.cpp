@@ -1,8 +1,9 @@
-#include "hdl/memory_tables.h"
+#include "hdl/hex_table_reader.h"
 
 #include <optional>
 
 #include "hdl/refusal.h"
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 #include "rsmath/galois_field.h"
@@ -39,10 +40,9 @@ std::optional<std::vector<int>> RecordBytes(std::string_view record) {
 std::vector<int> ReadIntelHex(std::string_view text, const std::string& fileName) {
   std::vector<int> memory;
   bool ended = false;
-  for (int lineNumber = 1; !text.empty(); ++lineNumber) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    std::string_view line = text.substr(0, end);
-    text.remove_prefix(std::min(end + 1, text.size()));
+  platform::LineSplitter lines(text);
+  for (int lineNumber = 1; std::optional<std::string_view> next = lines.Next(); ++lineNumber) {
+    std::string_view line = *next;
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
     const auto refuse = [&](const char* why) {
       throw Refusal(Format("%s line %d: %s", fileName.c_str(), lineNumber, why));

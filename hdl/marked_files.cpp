@@ -1,4 +1,4 @@
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 
 #include <cerrno>
 #include <cstring>

@@ -1,10 +1,10 @@
-#include "rswizard/rs_settings_range.h"
+#include "rsblock/settings_range.h"
 
 #include <algorithm>
 
-#include "rswizard/primitive_polynomials.h"
+#include "rsblock/primitive_polynomials.h"
 
-namespace rswizard {
+namespace rsblock {
 
 namespace {
 
@@ -47,4 +47,4 @@ void BringIntoRange(RsSettings& s) {
   MendFlag(s.generate_vectorfile, kReadDefaults.generate_vectorfile);
 }
 
-}  // namespace rswizard
+}  // namespace rsblock

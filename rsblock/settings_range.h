@@ -5,10 +5,10 @@
 
 #include <algorithm>
 
-#include "rswizard/primitive_polynomials.h"
-#include "rswizard/rs_settings.h"
+#include "rsblock/primitive_polynomials.h"
+#include "rsblock/rs_settings.h"
 
-namespace rswizard {
+namespace rsblock {
 
 // The values LoadSettings gives a key that the description lacks. They differ from the
 // construction values in Disc_Stream and Fast_Small: an encoder's description has neither, and
@@ -60,4 +60,4 @@ bool IsInRange(const RsSettings& settings);
 // Settings already in range are left as they are.
 void BringIntoRange(RsSettings& settings);
 
-}  // namespace rswizard
+}  // namespace rsblock

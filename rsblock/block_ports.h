@@ -7,9 +7,9 @@
 #include <array>
 #include <cstddef>
 
-#include "rswizard/rs_settings.h"
+#include "rsblock/rs_settings.h"
 
-namespace rswizard {
+namespace rsblock {
 
 enum class PortWidth {
   Wire,        // one bit
@@ -60,4 +60,4 @@ bool HasPort(const RsPort& port, const RsSettings& settings);
 // The port's width in bits for a bus, 0 for a wire.
 int PortBits(const RsPort& port, const RsSettings& settings);
 
-}  // namespace rswizard
+}  // namespace rsblock

@@ -1,5 +1,5 @@
-// The nine settings of the Reed-Solomon block: one process-wide record that the pages, the
-// symbol layout and the emission all read and write.
+// The nine settings of the Reed-Solomon block, as the wizard's pages set them and its
+// description carries them to the generator.
 //
 //   m          bits per symbol; the code works in GF(2^m)
 //   n          symbols per codeword
@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-namespace rswizard {
+namespace rsblock {
 
 struct RsSettings {
   std::int32_t m = 4;
@@ -24,7 +24,4 @@ struct RsSettings {
   std::int32_t generate_vectorfile = 1;  // 1: write the simulation vector file at Finish
 };
 
-// The process-wide record, holding the construction values until settings are loaded.
-RsSettings& Settings();
-
-}  // namespace rswizard
+}  // namespace rsblock

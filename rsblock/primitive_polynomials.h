@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <span>
 
-namespace rswizard {
+namespace rsblock {
 
 inline constexpr int kMinBitsPerSymbol = 4;
 inline constexpr int kMaxBitsPerSymbol = 8;
@@ -50,4 +50,4 @@ constexpr int DefaultPolynomialFor(int m) {
   return row.empty() ? 0 : row.front();
 }
 
-}  // namespace rswizard
+}  // namespace rsblock

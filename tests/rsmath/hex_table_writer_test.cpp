@@ -1,4 +1,4 @@
-#include "rsmath/memory_tables.h"
+#include "rsmath/hex_table_writer.h"
 
 #include <gtest/gtest.h>
 
