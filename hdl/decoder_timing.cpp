@@ -57,14 +57,17 @@ DecoderTiming DecoderTimingOf(const BlockDescription& block) {
   }
   timing.wordSpacing = std::max(n, timing.solverGap);
   timing.inputGuard = discrete ? std::max(1, timing.wordSpacing - n) : timing.wordSpacing - n;
-  timing.outputLatency = n + timing.solverLatency + 3;
-  // A received symbol waits 2n + solverLatency clocks; the words within that window bound
-  // the memory.
-  const long window = 2L * n + timing.solverLatency + 2;
-  const long wordsIn = (window - 1) / timing.wordSpacing + 2;
-  timing.receivedWords = 1 << CeilLog2(std::min(window, n * wordsIn));
-  timing.errorWords = 1 << CeilLog2(2L * t + 1);
-  timing.errorWordBits = 1 + CeilLog2(n) + block.m;
+  // rs_chien_forney.v searches the n positions upward and finds the value of the first symbol
+  // out last; its pipeline writes that value three clocks after the search is through.
+  timing.searchLatency = n + 3;
+  timing.outputLatency = timing.solverLatency + timing.searchLatency + 3;
+  // A received symbol waits n + solverLatency + searchLatency clocks; each word starting
+  // within that wait, and the one coming in, holds a slot of 2^ceil(log2 n) symbols.
+  const long wait = 1L * n + timing.solverLatency + timing.searchLatency;
+  timing.receivedWords = (1 << CeilLog2(wait / timing.wordSpacing + 1)) << CeilLog2(n);
+  // Two pages of every position's value: one filled by the search, one read by the word leaving.
+  timing.errorWords = 2 << CeilLog2(n);
+  timing.errorWordBits = block.m;
   return timing;
 }
 

@@ -31,6 +31,7 @@ module rs_chien_forney #(
   input wire [(R/2+1)*M-1:0] lambda,
   input wire [(R/2)*M-1:0] omega,
   output wire orun,                          // the pass reads index oidx this clock
+  output wire olast,                         //   index N - 1, the pass's last read
   output wire [IW-1:0] oidx,
   output wire [M-1:0] oerr,                  // the value read in the clock before
   output reg ok_q,                           // the word leaving: roots found = deg Lambda != 0
@@ -94,15 +95,30 @@ module rs_chien_forney #(
   wire nz_in = (deg_in != {LW{1'b0}}) || (lambda[0 +: M] != {M{1'b0}});
 
   // ---- Forney pipeline: root and 1 / Lambda_odd (2 + p), operands in fabric (3 + p) ----
-  reg [M-1:0] inv_rom[0:Q];
+  // The inverses, read on a clock edge: beyond 64 words (one LUT a bit) a block RAM, in place
+  // of a few dozen LUTs.
+  wire [M-1:0] inv1;
   integer k;
-  initial for (k = 0; k <= Q; k = k + 1) inv_rom[k] = INV_ROM[k*M +: M];
+  generate
+    if (M > 6) begin : g_block
+      (* rom_style = "block" *) reg [M-1:0] rom[0:Q];
+      reg [M-1:0] inv1_q;
+      initial for (k = 0; k <= Q; k = k + 1) rom[k] = INV_ROM[k*M +: M];
+      always @(posedge clk) inv1_q <= rom[lodd];
+      assign inv1 = inv1_q;
+    end else begin : g_lut
+      reg [M-1:0] rom[0:Q];
+      reg [M-1:0] inv1_q;
+      initial for (k = 0; k <= Q; k = k + 1) rom[k] = INV_ROM[k*M +: M];
+      always @(posedge clk) inv1_q <= rom[lodd];
+      assign inv1 = inv1_q;
+    end
+  endgenerate
 
   reg v1_q, v2_q, root1_q, root2_q, ld1_q, ld2_q;
-  reg [M-1:0] inv1_q, inv2_q, om1_q, om2_q;
+  reg [M-1:0] inv2_q, om1_q, om2_q;
   always @(posedge clk) begin
-    inv1_q <= inv_rom[lodd];
-    inv2_q <= inv1_q;
+    inv2_q <= inv1;
     om1_q <= osum;
     om2_q <= root1_q ? om1_q : {M{1'b0}};       // 0 where no root: the product is the value
     root1_q <= lsum == {M{1'b0}};
@@ -163,7 +179,7 @@ module rs_chien_forney #(
   reg orun_q, ofirst_q, vok_q;
   reg [IW-1:0] oa_q;
   reg [LW-1:0] vnum_q;
-  wire olast = orun_q && (oa_q == NL[IW-1:0]);
+  assign olast = orun_q && (oa_q == NL[IW-1:0]);
 
   always @(posedge clk)
     if (reset) begin

@@ -39,19 +39,18 @@ module rs_decoder #(
   localparam GW = $clog2(GUARD + 2);
   // Clocks from the solver's done to the output pass's first read (rs_chien_forney.v).
   localparam CF_LAT = N + 3;
-  // A received symbol waits N + KES_LAT + CF_LAT clocks; the words in that window bound the
-  // memory.
-  localparam WIN = N + KES_LAT + CF_LAT + 2;
-  localparam WORDS_IN = (WIN - 1) / SPACE + 2;
-  localparam OCC = (WIN < N * WORDS_IN) ? WIN : N * WORDS_IN;
-  localparam AW = $clog2(OCC);
+  // The received-word memory: a word's symbols at {its slot, symbol index}, so the input's and
+  // the output pass's symbol counts address it. A symbol waits N + KES_LAT + CF_LAT clocks;
+  // the words starting within that wait need a slot each, and one more is being written.
+  localparam SW = $clog2((N + KES_LAT + CF_LAT) / SPACE + 1);
+  localparam AW = SW + IW;
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
   reg dsin_q, rx, rdy, bp_l, kstart;
   reg [IW-1:0] icnt;
   reg [GW-1:0] guard;
-  reg [AW-1:0] wp;
+  reg [SW-1:0] wslot_q;
 
   wire take = (DISCRETE != 0) ? (dsin && rdy) : (rx || (dsin && !dsin_q && rdy));
   wire first = !rx;
@@ -69,7 +68,7 @@ module rs_decoder #(
       kstart <= 1'b0;
       icnt <= {IW{1'b0}};
       guard <= {GW{1'b0}};
-      wp <= {AW{1'b0}};
+      wslot_q <= {SW{1'b0}};
     end else begin
       rx <= rx_n;
       guard <= guard_n;
@@ -77,7 +76,7 @@ module rs_decoder #(
       kstart <= lastsym;
       if (take) begin
         icnt <= lastsym ? {IW{1'b0}} : icnt + 1'b1;
-        wp <= wp + 1'b1;
+        if (lastsym) wslot_q <= wslot_q + 1'b1;
       end
     end
 
@@ -88,12 +87,13 @@ module rs_decoder #(
   rs_syndrome #(.M(M), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART)) u_syn (
     .clk(clk), .en(take), .first(first), .din(din), .syn(syn));
 
-  reg [AW-1:0] rp;
+  reg [SW-1:0] rslot_q;
   wire rd;
+  wire [IW-1:0] oidx;
   wire [M:0] word;
   rs_ram #(.W(M + 1), .AW(AW), .SYNC_READ(1)) u_buf (
-    .clk(clk), .we(take), .waddr(wp), .wdata({bp_now, din}),
-    .re(rd), .raddr(rp), .rdata(word));
+    .clk(clk), .we(take), .waddr({wslot_q, icnt}), .wdata({bp_now, din}),
+    .re(rd), .raddr({rslot_q, oidx}), .rdata(word));
 
   // ---- key equation ----
   wire kdone;
@@ -112,14 +112,13 @@ module rs_decoder #(
   endgenerate
 
   // ---- search, error values, output pass ----
-  wire orun, ook;
+  wire orun, olast, ook;
   wire [LW-1:0] onum;
-  wire [IW-1:0] unused_oidx;
   wire [M-1:0] oerr;
   rs_chien_forney #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART),
                     .INV_ROM(INV_ROM), .IW(IW), .LW(LW)) u_cf (
     .clk(clk), .reset(reset), .load(kdone), .lambda(lambda), .omega(omega),
-    .orun(orun), .oidx(unused_oidx), .oerr(oerr), .ok_q(ook), .num_q(onum));
+    .orun(orun), .olast(olast), .oidx(oidx), .oerr(oerr), .ok_q(ook), .num_q(onum));
 
   // The pass reads the word and its error values in the same clocks; both arrive a clock later.
   reg oedge;
@@ -135,10 +134,10 @@ module rs_decoder #(
   always @(posedge clk)
     if (reset) begin
       oedge <= 1'b0;
-      rp <= {AW{1'b0}};
+      rslot_q <= {SW{1'b0}};
     end else begin
       oedge <= orun;
-      if (rd) rp <= rp + 1'b1;
+      if (olast) rslot_q <= rslot_q + 1'b1;
     end
 
   // The outputs are registers; an edge with dsout = 0 loads them with 0 (so does an unknown

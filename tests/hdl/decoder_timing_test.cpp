@@ -24,22 +24,25 @@ struct TimingRow {
 
 // Worked by hand from the solver schedules: the array takes r + t + 2 clocks and a start every
 // r + 1; the folded solver (3 multipliers) (r + (t+1)/2)(t+1) + 1, (1 multiplier)
-// (3r + t)(t+1) + 1. The received memory covers 2n + latency + 2 clocks of words.
+// (3r + t)(t+1) + 1. The search hands its first value out n + 3 clocks after the solver's
+// done, and the first symbol leaves 3 clocks after that; the received memory has a slot of
+// 2^ceil(log2 n) symbols for each word starting within 2n + latency + 3 clocks and one more,
+// the error memory two pages of 2^ceil(log2 n) values.
 TEST(DecoderTimingTest, WorkedDesigns) {
   const TimingRow rows[] = {
       {"DVB full streaming", Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16),
-       SolverKind::kArray, 0, 26, 17, 204, 0, 233, 512, 32, 17},
+       SolverKind::kArray, 0, 26, 17, 204, 0, 236, 1024, 512, 8},
       {"DVB half streaming", Decoder(BlockKind::kStreamingDecoder, false, 8, 204, 16),
-       SolverKind::kFolded, 3, 181, 181, 204, 0, 388, 1024, 32, 17},
+       SolverKind::kFolded, 3, 181, 181, 204, 0, 391, 1024, 512, 8},
       {"(255,223) half streaming", Decoder(BlockKind::kStreamingDecoder, false, 8, 255, 32),
-       SolverKind::kFolded, 1, 1905, 1905, 1905, 1650, 2163, 1024, 64, 17},
+       SolverKind::kFolded, 1, 1905, 1905, 1905, 1650, 2166, 512, 512, 8},
       {"(15,11) full discrete", Decoder(BlockKind::kDiscreteDecoder, true, 4, 15, 4),
-       SolverKind::kArray, 0, 8, 5, 15, 1, 26, 64, 8, 9},
+       SolverKind::kArray, 0, 8, 5, 15, 1, 29, 64, 32, 4},
       {"(51,1) half discrete: no folded count fits",
        Decoder(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51, 1,
-       131, 256, 64, 13},
+       134, 256, 128, 6},
       {"(255,239) half discrete", Decoder(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
-       SolverKind::kFolded, 1, 505, 505, 505, 250, 763, 1024, 32, 17},
+       SolverKind::kFolded, 1, 505, 505, 505, 250, 766, 1024, 512, 8},
   };
   for (const TimingRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -50,6 +53,7 @@ TEST(DecoderTimingTest, WorkedDesigns) {
     EXPECT_EQ(timing.solverGap, row.gap);
     EXPECT_EQ(timing.wordSpacing, row.spacing);
     EXPECT_EQ(timing.inputGuard, row.guard);
+    EXPECT_EQ(timing.searchLatency, row.block.n + 3);
     EXPECT_EQ(timing.outputLatency, row.output);
     EXPECT_EQ(timing.receivedWords, row.received);
     EXPECT_EQ(timing.errorWords, row.errors);
