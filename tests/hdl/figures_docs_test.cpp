@@ -59,9 +59,8 @@ TEST(FiguresDocs, EveryDecoderRowCarriesItsCodesCommercialFigure) {
     const char* code;
     const char* commercial;
   };
-  const Code codes[] = {{"(204,188)", "807 / 809"},
-                        {"(255,239)", "779 / 811"},
-                        {"(255,223)", "1332 / 1346"}};
+  const Code codes[] = {
+      {"(204,188)", "807 / 809"}, {"(255,239)", "779 / 811"}, {"(255,223)", "1332 / 1346"}};
   for (const Code& code : codes)
     for (const char* speed : {"full", "half"}) {
       const std::string block = std::string(speed) + " streaming decoder " + code.code;
