@@ -103,6 +103,10 @@ measure() {
       fits=yes
       lcs=$(sed -n 's/.*ICESTORM_LC: *\([0-9]*\)\/.*/\1/p' "$dir/pnr.log" | tail -n 1)
       fmax=$(sed -n "s/.*Max frequency for clock .*: \([0-9.]*\) MHz.*/\1/p" "$dir/pnr.log" | tail -n 1)
+      # The final report's critical path: the cells it starts and ends at, with their instances.
+      awk '/Critical path report for clock/ { n = 0; done = 0; delete cell } /Critical path report for cross/ { done = 1 }
+           !done && / Source / { cell[n++] = $5 } !done && / Sink / { last = $NF }
+           END { if (n) print cell[0] " -> " last }' "$dir/pnr.log" > "$dir/path"
     elif grep -q -E "Unable to place|than available|too many" "$dir/pnr.log"; then
       fits=no
     else
@@ -132,3 +136,10 @@ for pid in "${pids[@]}"; do wait "$pid" || status=1; done
 echo "| design | xc7 LUTs | xc7 FFs | xc7 BRAM | ice40 LCs | ice40 fmax (MHz) | fits HX8K |"
 echo "|---|---|---|---|---|---|---|"
 for i in "${!targets[@]}"; do cat "$work/$i/row"; done
+if [ $pnr = 1 ]; then
+  echo
+  echo "iCE40 critical paths (first cell -> last cell, as nextpnr names them):"
+  for i in "${!targets[@]}"; do
+    [ -s "$work/$i/path" ] && echo "  $(sed -n 's/^| \([^|]*\) |.*/\1/p' "$work/$i/row"): $(cat "$work/$i/path")"
+  done
+fi
