@@ -47,41 +47,41 @@ module rs_decoder #(
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
-  reg dsin_q, rx, rdy, bp_l, kstart;
-  reg [IW-1:0] icnt;
-  reg [GW-1:0] guard;
+  reg dsin_q, rx_q, rdy_q, bp_q, kstart;
+  reg [IW-1:0] icnt_q;
+  reg [GW-1:0] guard_q;
   reg [SW-1:0] wslot_q;
 
-  wire take = (DISCRETE != 0) ? (dsin && rdy) : (rx || (dsin && !dsin_q && rdy));
-  wire first = !rx;
-  wire lastsym = take && (icnt == NL[IW-1:0]);
-  wire bp_now = first ? bypass : bp_l;
-  wire rx_n = take ? !lastsym : rx;
-  wire [GW-1:0] guard_n = lastsym ? GUARD[GW-1:0] : ((guard != 0) ? guard - 1'b1 : guard);
+  wire take = (DISCRETE != 0) ? (dsin && rdy_q) : (rx_q || (dsin && !dsin_q && rdy_q));
+  wire first = !rx_q;
+  wire lastsym = take && (icnt_q == NL[IW-1:0]);
+  wire bp_now = first ? bypass : bp_q;
+  wire rx_d = take ? !lastsym : rx_q;
+  wire [GW-1:0] guard_d = lastsym ? GUARD[GW-1:0] : ((guard_q != 0) ? guard_q - 1'b1 : guard_q);
 
   always @(posedge clk) dsin_q <= dsin;
 
   always @(posedge clk)
     if (reset) begin
-      rx <= 1'b0;
-      rdy <= 1'b1;
+      rx_q <= 1'b0;
+      rdy_q <= 1'b1;
       kstart <= 1'b0;
-      icnt <= {IW{1'b0}};
-      guard <= {GW{1'b0}};
+      icnt_q <= {IW{1'b0}};
+      guard_q <= {GW{1'b0}};
       wslot_q <= {SW{1'b0}};
     end else begin
-      rx <= rx_n;
-      guard <= guard_n;
-      rdy <= ((DISCRETE != 0) || !rx_n) && (guard_n == 0);
+      rx_q <= rx_d;
+      guard_q <= guard_d;
+      rdy_q <= ((DISCRETE != 0) || !rx_d) && (guard_d == 0);
       kstart <= lastsym;
       if (take) begin
-        icnt <= lastsym ? {IW{1'b0}} : icnt + 1'b1;
+        icnt_q <= lastsym ? {IW{1'b0}} : icnt_q + 1'b1;
         if (lastsym) wslot_q <= wslot_q + 1'b1;
       end
     end
 
   always @(posedge clk)
-    if (take && first) bp_l <= bypass;
+    if (take && first) bp_q <= bypass;
 
   wire [R*M-1:0] syn;
   rs_syndrome #(.M(M), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART)) u_syn (
@@ -92,7 +92,7 @@ module rs_decoder #(
   wire [IW-1:0] oidx;
   wire [M:0] word;
   rs_ram #(.W(M + 1), .AW(AW), .SYNC_READ(1)) u_buf (
-    .clk(clk), .we(take), .waddr({wslot_q, icnt}), .wdata({bp_now, din}),
+    .clk(clk), .we(take), .waddr({wslot_q, icnt_q}), .wdata({bp_now, din}),
     .re(rd), .raddr({rslot_q, oidx}), .rdata(word));
 
   // ---- key equation ----
@@ -121,7 +121,7 @@ module rs_decoder #(
     .orun(orun), .olast(olast), .oidx(oidx), .oerr(oerr), .ok_q(ook), .num_q(onum));
 
   // The pass reads the word and its error values in the same clocks; both arrive a clock later.
-  reg oedge;
+  reg oedge_q;
   reg [M-1:0] rs_q;
   reg ov_q, df_q;
   reg [NUMERR_W-1:0] ne_q;
@@ -133,17 +133,17 @@ module rs_decoder #(
 
   always @(posedge clk)
     if (reset) begin
-      oedge <= 1'b0;
+      oedge_q <= 1'b0;
       rslot_q <= {SW{1'b0}};
     end else begin
-      oedge <= orun;
+      oedge_q <= orun;
       if (olast) rslot_q <= rslot_q + 1'b1;
     end
 
   // The outputs are registers; an edge with dsout = 0 loads them with 0 (so does an unknown
   // state before the first reset, in simulation).
   always @(posedge clk)
-    if (dsout && oedge && !reset) begin
+    if (dsout && oedge_q && !reset) begin
       ov_q <= 1'b1;
       rs_q <= word[M-1:0] ^ ((ook && !wbp) ? oerr : {M{1'b0}});
       ne_q <= (ook && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
@@ -159,5 +159,5 @@ module rs_decoder #(
   assign outvalid = ov_q;
   assign numerr = ne_q;
   assign decfail = df_q;
-  assign rdyin = rdy;
+  assign rdyin = rdy_q;
 endmodule
