@@ -8,8 +8,8 @@
 // alpha^-(i+GENSTART), so its sum is X^-GENSTART Omega(X^-1), the numerator of Forney's
 // e = X^-GENSTART Omega(X^-1) / Lambda_odd(X^-1) with no power table and no second product.
 // Every position's value (0 where it is no root) goes into a page of the error memory at the
-// position's output index, so the output pass reads the page in input order whatever order
-// the search ran in. Two pages: a word's search fills one while the word before leaves from the
+// position's output index, so the output pass reads the page in the word's order whatever
+// order the search ran in. Two pages: a word's search fills one while the word before leaves from the
 // other, words as close as N clocks.
 //
 // Clocks counted from the one where load is 1 (0): the search registers hold position p in
@@ -17,7 +17,7 @@
 // the end of 3 + p. The output pass reads index i in clock N + 3 + i (orun), its value in oerr
 // one clock later; ok and num, the word's verdict, hold from clock N + 4 to the next word's.
 // A word's values are found after the search of its last position, so the pass cannot start
-// sooner. Counted from the solver's done, the pass's first read is CF_LAT clocks later.
+// sooner: N + 3 clocks from the solver's done to the pass's first read (rs_decoder's CF_LAT).
 // uses: rs_ram.v
 module rs_chien_forney #(
   parameter M = 8, parameter N = 204, parameter R = 16,
@@ -34,7 +34,7 @@ module rs_chien_forney #(
   output wire olast,                         //   index N - 1, the pass's last read
   output wire [IW-1:0] oidx,
   output wire [M-1:0] oerr,                  // the value read in the clock before
-  output reg ok_q,                           // the word leaving: roots found = deg Lambda != 0
+  output reg ok_q,                           // the word leaving: Lambda != 0, roots = deg
   output reg [LW-1:0] num_q                  //   deg Lambda
 );
 `include "rs_gf_functions.vh"
