@@ -2,6 +2,8 @@
 
 #include <optional>
 
+#include "hdl/axis_testbench.h"
+#include "hdl/axis_wrapper.h"
 #include "hdl/block_description.h"
 #include "hdl/component_declaration.h"
 #include "hdl/error_testbench.h"
@@ -64,6 +66,13 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
   return {design.Sibling(".v"), text};
 }
 
+GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::PathParts& design,
+                              const std::vector<std::string>& rtlDirectories,
+                              const std::string& cnxName) {
+  return {design.Sibling("_axis.v"), AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
+                                                 RtlDirectoryFor(block, rtlDirectories))};
+}
+
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
                                                  const platform::PathParts& design,
                                                  const std::string& cnxName) {
@@ -109,6 +118,10 @@ GenerateResult Generate(const GenerateRequest& request) {
     files.push_back(DesignFile(block, design, request.rtlDirectories, cnxName));
     if (std::optional<GeneratedFile> testbench = VectorTestbenchFile(block, design, cnxName))
       files.push_back(std::move(*testbench));
+    files.push_back(AxisWrapperFile(block, design, request.rtlDirectories, cnxName));
+    files.push_back(
+        {design.Sibling("_axis_tb.v"),
+         AxisTestbench(block, {design.baseName, design.baseName + "_axis_tb", cnxName})});
     if (block.IsDecoder())
       files.push_back(
           {design.Sibling("_errors_tb.v"),

@@ -48,6 +48,8 @@ class CoreAssembler {
  public:
   explicit CoreAssembler(const std::string& directory) : directory_(directory) {}
 
+  std::size_t FileCount() const { return files_.size(); }
+
   void Visit(const std::string& file) {
     if (std::find(files_.begin(), files_.end(), file) != files_.end()) return;
     files_.push_back(file);
@@ -74,9 +76,10 @@ class CoreAssembler {
 
   // Every file renamed, each after a line naming it. One file holds many modules, so the
   // linter's wish for one module per file of its name is switched off for them.
-  std::string Assembled(std::string_view prefix) const {
+  // from: the files visited before it are left out.
+  std::string Assembled(std::string_view prefix, std::size_t from = 0) const {
     std::string out = "\n// verilator lint_off DECLFILENAME\n";
-    for (std::size_t i = 0; i < files_.size(); ++i)
+    for (std::size_t i = from; i < files_.size(); ++i)
       out +=
           "\n// " + files_[i] + "\n" + PrefixNames(WithoutUsesLines(texts_[i]), modules_, prefix);
     return out;
@@ -145,6 +148,15 @@ std::string AssembleCore(const std::string& rtlDirectory, const std::string& top
   CoreAssembler assembler(rtlDirectory);
   assembler.Visit(topFile);
   return assembler.Assembled(prefix);
+}
+
+std::string AssembleBeside(const std::string& rtlDirectory, const std::string& topFile,
+                           const std::string& besideFile, std::string_view prefix) {
+  CoreAssembler assembler(rtlDirectory);
+  assembler.Visit(besideFile);
+  const std::size_t held = assembler.FileCount();
+  assembler.Visit(topFile);
+  return assembler.Assembled(prefix, held);
 }
 
 }  // namespace hdl

@@ -22,6 +22,7 @@ constexpr const char* kUsage =
     "  NAME.v           the block as a self-contained Verilog-2005 design\n"
     "  NAME_tb.v        a self-checking testbench from the wizard's NAME.vec, when there is one\n"
     "  NAME_errors_tb.v a decoder's testbench with injected errors\n"
+    "  NAME_axis.v      the block behind AXI4-Stream ports, and NAME_axis_tb.v its testbench\n"
     "A .vhd or .tdf design gets NAME.cmp only.\n"
     "\n"
     "  --generate  generate from the existing NAME.cnx without starting the wizard\n"
