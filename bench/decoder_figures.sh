@@ -3,29 +3,39 @@
 # the half streaming decoder of the three codes the commercial figures are quoted for, each
 # built by a console session of the wizard and turned into NAME.v by rsmanager, and the
 # encoders of bench/hdl_figures.sh, all measured by it in one parallel run (yosys for Xilinx
-# 7-series, nextpnr for iCE40 HX8K). Word spacing and latency are the generated header's, the
-# clocks the generator computes for that design.
+# 7-series, nextpnr for iCE40 HX8K). Word spacing and latency are the clocks the generator
+# computes for that design (BUILD_DIR/bench/decoder_clocks).
 #
-#   bench/decoder_figures.sh [--no-pnr] [-j JOBS] [--write] [BUILD_DIR]
+#   bench/decoder_figures.sh [--no-pnr] [-j JOBS] [--keep-rows FILE | --rows FILE] [--write]
+#                            [BUILD_DIR]
 #
 # BUILD_DIR defaults to build. --write also puts the table into README.md and docs/hdl.md,
 # between the lines "<!-- figures: begin -->" and "<!-- figures: end -->", so that both show
-# the same run.
+# the same run. --rows FILE takes the measurements from FILE, an earlier run's output of
+# bench/hdl_figures.sh for these designs kept with --keep-rows FILE, instead of measuring
+# again (the clocks are computed anew).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 opts=()
 write=0
+rows= keep=
 while [ $# -gt 0 ]; do
   case $1 in
     --no-pnr) opts+=(--no-pnr) ;;
     -j) opts+=(-j "$2"); shift ;;
     --write) write=1 ;;
-    -h | --help) sed -n '2,13s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    --rows) rows=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift ;;
+    --keep-rows) keep=$(cd "$(dirname "$2")" && pwd)/$(basename "$2"); shift ;;
+    -h | --help) sed -n '2,17s/^# \{0,1\}//p' "$0"; exit 0 ;;
     *) break ;;
   esac
   shift
 done
 build=$(cd "${1:-$root/build}" && pwd)
+if [ ! -x "$build/bench/decoder_clocks" ]; then
+  echo "decoder_figures: no $build/bench/decoder_clocks (cmake --build $build --target decoder_clocks)" >&2
+  exit 1
+fi
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -51,16 +61,20 @@ encoders=(encoder:8,204,16,285,0 encoder:8,255,32,285,0)
 # The largest designs first, so that the parallel run ends soonest; the table keeps its order.
 order=("${designs[2]}" "${designs[0]}" "${designs[1]}" "${designs[5]}" "${designs[3]}"
        "${designs[4]}" "${encoders[@]}")
-bash "$root/bench/hdl_figures.sh" "${opts[@]}" "${order[@]}" > "$work/rows"
+if [ -n "$rows" ]; then
+  # The designs' labels are their file names, the same in every run.
+  cp "$rows" "$work/rows"
+else
+  bash "$root/bench/hdl_figures.sh" "${opts[@]}" "${order[@]}" > "$work/rows"
+  [ -z "$keep" ] || cp "$work/rows" "$keep"
+fi
 sed -n '/^| design/q; p' "$work/rows"
 
-# The clocks the generated header states: "Words may start S clocks apart; ... leaves L clocks
-# after its last one was taken."
+# "SPACING | LATENCY" of the design NAME.v, from its description NAME.cnx.
 clocks() {
   local spacing latency
-  spacing=$(sed -n 's|^// .*start \([0-9]*\) clocks apart.*|\1|p' "$1" | head -n 1)
-  latency=$(sed -n 's|^// .*leaves \([0-9]*\) clocks after.*|\1|p' "$1" | head -n 1)
-  echo "${spacing:--} | ${latency:--}"
+  read -r spacing latency < <("$build/bench/decoder_clocks" "${1%.v}.cnx")
+  echo "$spacing | $latency"
 }
 
 # row BLOCK LABEL SPACING_LATENCY COMMERCIAL: a table row from the measured row labelled LABEL.
