@@ -1,6 +1,10 @@
 #include "hdl/generator.h"
 
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 #include <optional>
+#include <string_view>
 
 #include "hdl/axis_testbench.h"
 #include "hdl/axis_wrapper.h"
@@ -24,6 +28,27 @@ namespace hdl {
 namespace {
 
 using platform::Format;
+
+// The files a generation writes beside the design file, by what follows its base name; a .v
+// design gets all of them that its block needs, any other design the component declaration.
+constexpr std::string_view kComponentSuffix = ".cmp";
+constexpr std::string_view kDesignSuffix = ".v";
+constexpr std::string_view kVectorTestbenchSuffix = "_tb.v";
+constexpr std::string_view kErrorTestbenchSuffix = "_errors_tb.v";
+constexpr std::string_view kAxisWrapperSuffix = "_axis.v";
+constexpr std::string_view kAxisTestbenchSuffix = "_axis_tb.v";
+constexpr std::string_view kDescriptionSuffix = ".cnx";
+
+// Every file a generation for this design may write, whichever block the description holds:
+// what is checked before a session, and all a generation is let write.
+std::vector<std::string> FilesItMayWrite(const platform::PathParts& design) {
+  std::vector<std::string> paths{design.Sibling(kComponentSuffix)};
+  if (design.extension == ".v")
+    for (std::string_view suffix : {kDesignSuffix, kVectorTestbenchSuffix, kAxisWrapperSuffix,
+                                    kAxisTestbenchSuffix, kErrorTestbenchSuffix})
+      paths.push_back(design.Sibling(suffix));
+  return paths;
+}
 
 platform::PathParts SplitDesignPath(std::string_view path) {
   return platform::SplitPath(path, platform::PathSyntax::kSlash);
@@ -63,14 +88,15 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
           prefix + ".\n\n";
   text += TopModule(block, tables, design.baseName, prefix);
   text += AssembleCore(rtlDirectory, CoreTopFile(block), prefix);
-  return {design.Sibling(".v"), text};
+  return {design.Sibling(kDesignSuffix), text};
 }
 
 GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::PathParts& design,
                               const std::vector<std::string>& rtlDirectories,
                               const std::string& cnxName) {
-  return {design.Sibling("_axis.v"), AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
-                                                 RtlDirectoryFor(block, rtlDirectories))};
+  return {design.Sibling(kAxisWrapperSuffix),
+          AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
+                      RtlDirectoryFor(block, rtlDirectories))};
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
@@ -83,10 +109,55 @@ std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
   const std::string vecName = design.baseName + ".vec";
   const VectorFile vectors = ReadVectorFile(*text, vecName);
   const TestbenchNames names{design.baseName, design.baseName + "_tb", cnxName};
-  return GeneratedFile{design.Sibling("_tb.v"), VectorTestbench(block, vectors, names, vecName)};
+  return GeneratedFile{design.Sibling(kVectorTestbenchSuffix),
+                       VectorTestbench(block, vectors, names, vecName)};
+}
+
+// Makes and removes the replacement that writing path would make; errno, or 0 when it could.
+int ReplacementError(const std::string& path) {
+  std::optional<platform::ReplacementFile> probe = platform::Files().CreateReplacement(path);
+  if (!probe) return errno != 0 ? errno : EIO;
+  probe->file.reset();
+  platform::Files().Remove(probe->path);
+  return 0;
+}
+
+// The wizard writes its description into the design's directory first of all.
+void CheckDirectoryTakesFiles(const platform::PathParts& design) {
+  const std::string directory = design.directory.empty() ? "./" : design.directory;
+  const std::string description = design.Sibling(kDescriptionSuffix);
+  errno = 0;
+  const int error = ReplacementError(description);
+  if (error == 0) return;
+  if (error == ENOENT)
+    throw Refusal(directory + ": no such directory (the wizard writes its files there)");
+  if (error == ENOTDIR) throw Refusal(directory + ": not a directory");
+  if (platform::Files().Exists(description))
+    throw Refusal(description + " cannot be replaced (" + std::strerror(error) +
+                  "): the wizard could not write the description");
+  throw Refusal("cannot create files in " + directory + ": " + std::strerror(error));
 }
 
 }  // namespace
+
+void CheckBeforeSession(const GenerateRequest& request) {
+  CheckDesignFile(request.designPath);
+  const platform::PathParts design = SplitDesignPath(request.designPath);
+  CheckDirectoryTakesFiles(design);
+  const std::vector<std::string> replaced = FilesItMayWrite(design);
+  RefuseForeignFiles(replaced, request.force);
+  for (const std::string& path : replaced) {
+    if (!platform::Files().Exists(path)) continue;
+    if (const int error = ReplacementError(path))
+      throw Refusal(path + " cannot be replaced: " + std::strerror(error));
+  }
+  if (design.extension != ".v") return;
+  for (const BlockKind kind : {BlockKind::kEncoder, BlockKind::kStreamingDecoder}) {
+    BlockDescription block;
+    block.kind = kind;
+    RtlDirectoryFor(block, request.rtlDirectories);
+  }
+}
 
 void CheckDesignFile(const std::string& designPath) {
   const platform::PathParts design = SplitDesignPath(designPath);
@@ -104,15 +175,17 @@ GenerateResult Generate(const GenerateRequest& request) {
   CheckDesignFile(request.designPath);
   const platform::PathParts design = SplitDesignPath(request.designPath);
   const bool verilog = design.extension == ".v";
-  const std::string cnxName = design.baseName + ".cnx";
-  const std::optional<std::string> cnx = platform::Files().ReadWhole(design.Sibling(".cnx"));
+  const std::string cnxName = design.baseName + std::string(kDescriptionSuffix);
+  const std::optional<std::string> cnx =
+      platform::Files().ReadWhole(design.Sibling(kDescriptionSuffix));
   if (!cnx)
-    throw Refusal(design.Sibling(".cnx") +
+    throw Refusal(design.Sibling(kDescriptionSuffix) +
                   ": the description is missing or unreadable (the wizard writes it at Finish)");
   const BlockDescription block = ReadBlockDescription(*cnx, cnxName);
 
   std::vector<GeneratedFile> files;
-  files.push_back({design.Sibling(".cmp"), ComponentDeclaration(block, design.baseName, cnxName)});
+  files.push_back(
+      {design.Sibling(kComponentSuffix), ComponentDeclaration(block, design.baseName, cnxName)});
   GenerateResult result;
   if (verilog) {
     files.push_back(DesignFile(block, design, request.rtlDirectories, cnxName));
@@ -120,17 +193,22 @@ GenerateResult Generate(const GenerateRequest& request) {
       files.push_back(std::move(*testbench));
     files.push_back(AxisWrapperFile(block, design, request.rtlDirectories, cnxName));
     files.push_back(
-        {design.Sibling("_axis_tb.v"),
+        {design.Sibling(kAxisTestbenchSuffix),
          AxisTestbench(block, {design.baseName, design.baseName + "_axis_tb", cnxName})});
     if (block.IsDecoder())
       files.push_back(
-          {design.Sibling("_errors_tb.v"),
+          {design.Sibling(kErrorTestbenchSuffix),
            ErrorTestbench(block, {design.baseName, design.baseName + "_errors_tb", cnxName})});
   } else {
     result.note = "for a " + design.extension + " design only the component declaration " +
                   design.baseName + ".cmp is generated; " + design.baseName +
                   ".v and its testbenches need a .v design";
   }
+  // A file missing from the list would escape the checks before the session.
+  const std::vector<std::string> allowed = FilesItMayWrite(design);
+  for (const GeneratedFile& file : files)
+    if (std::find(allowed.begin(), allowed.end(), file.path) == allowed.end())
+      throw Refusal("internal error: " + file.path + " is not among the files rsmanager checks");
   WriteGeneratedFiles(files, request.force);
   for (const GeneratedFile& file : files) result.written.push_back(file.path);
   return result;

@@ -26,6 +26,14 @@ struct GenerateResult {
 // wizard is started, too.
 void CheckDesignFile(const std::string& designPath);
 
+// What can be known before the wizard is started, so that no session is lost to a refusal
+// that was certain from its start: the design file as CheckDesignFile; its directory exists
+// and takes new files; the wizard may replace its description there; every file a generation
+// for this design may replace (whichever block the session ends with) is rsmanager's own, or
+// request.force, and can be replaced; for a .v design the RTL sources of an encoder and of a
+// decoder are found. Throws Refusal naming the first fault.
+void CheckBeforeSession(const GenerateRequest& request);
+
 // Throws Refusal.
 GenerateResult Generate(const GenerateRequest& request);
 

@@ -27,17 +27,23 @@ bool HasHeaderLine(std::string_view text) {
   return text.substr(3).starts_with(kHeaderStart);
 }
 
+void RefuseForeignFiles(const std::vector<std::string>& paths, bool force) {
+  if (force) return;
+  platform::FileSystem& fs = platform::Files();
+  for (const std::string& path : paths) {
+    if (!fs.Exists(path)) continue;
+    const std::optional<std::string> old = fs.ReadWhole(path);
+    if (!old || !HasHeaderLine(*old))
+      throw Refusal(path +
+                    " was not written by rsmanager; it stays untouched (--force replaces it)");
+  }
+}
+
 void WriteGeneratedFiles(const std::vector<GeneratedFile>& files, bool force) {
   platform::FileSystem& fs = platform::Files();
-  if (!force) {
-    for (const GeneratedFile& file : files) {
-      if (!fs.Exists(file.path)) continue;
-      const std::optional<std::string> old = fs.ReadWhole(file.path);
-      if (!old || !HasHeaderLine(*old))
-        throw Refusal(file.path +
-                      " was not written by rsmanager; it stays untouched (--force replaces it)");
-    }
-  }
+  std::vector<std::string> paths;
+  for (const GeneratedFile& file : files) paths.push_back(file.path);
+  RefuseForeignFiles(paths, force);
   for (const GeneratedFile& file : files) {
     std::unique_ptr<platform::OutputFile> out = fs.OpenForWriting(file.path);
     if (!out || !out->Write(file.text) || !out->Close())

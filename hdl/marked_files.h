@@ -21,6 +21,9 @@ struct GeneratedFile {
   std::string text;
 };
 
+// Unless force, throws Refusal naming the first of paths that exists without the header line.
+void RefuseForeignFiles(const std::vector<std::string>& paths, bool force);
+
 // Writes every file, each replaced atomically, after checking all of them: when one exists
 // without the header line and force is false, throws Refusal naming it and writes nothing.
 // A failure to write throws Refusal too; the files written before it stay.

@@ -71,12 +71,13 @@ int main(int argc, char** argv) {
     }
   }
   if (design.empty()) return Fail("no design file given (rsmanager --help)");
+  if (generateOnly) return Generate(design, force);
+  // A refusal known now must not cost the user a whole wizard session.
   try {
-    hdl::CheckDesignFile(design);
+    hdl::CheckBeforeSession({design, manager::HdlDirectories(), force});
   } catch (const hdl::Refusal& refusal) {
     return Fail(refusal.what());
   }
-  if (generateOnly) return Generate(design, force);
   switch (manager::RunWizardSession(design)) {
     case manager::SessionEnd::kFinished:
       return Generate(design, force);

@@ -201,14 +201,15 @@ INSTANTIATE_TEST_SUITE_P(
                               {"809 526"},
                               {"rs.cnx", "rs.vec"},
                               "cancelled: nothing generated; the previous description"},
-                      Session{"UnwrittenDescriptionGeneratesNothing",
+                      // Known before the session: the wizard is not started at all.
+                      Session{"UnwritableDescriptionStartsNoSession",
                               true,
                               true,
                               "click Finish\n",
                               1,
-                              {"810 526"},
+                              {},
                               {"rs.cnx", "rs.vec"},
-                              "the wizard finished but could not write"}),
+                              "rs.cnx cannot be replaced (Permission denied)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
