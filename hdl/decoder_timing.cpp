@@ -23,10 +23,25 @@ int FoldedSolverClocks(int r, int multipliers) {
   return multipliers == 3 ? (r + (t + 1) / 2) * (t + 1) + 1 : (3 * r + t) * (t + 1) + 1;
 }
 
+// rs_chien_forney.v searches the n positions upward and finds the value of the first symbol
+// out last; its pipeline writes that value three clocks after the search is through, and the
+// output pass starts reading then: clocks from the solver's done to the pass's first read.
+int SearchLatency(int n) {
+  return n + 3;
+}
+
+// Edges from a word's last symbol taken to its first symbol out: the solver starts on the
+// next edge, and the symbol read by the pass is registered and shown on the two after.
+int OutputLatency(int n, int solverLatency) {
+  return solverLatency + SearchLatency(n) + 3;
+}
+
 // A discrete word must leave within the allowance of the wizard's discrete vector file,
-// 1.2 (5n + 11r + 4) clocks after it begins; counted in tenths to stay in integers.
+// 1.2 (5n + 11r + 4) clocks after it begins, its last symbol n - 1 edges after its first one
+// out; counted in tenths to stay in integers.
 bool MeetsDiscreteAllowance(const BlockDescription& block, int solverLatency) {
-  return 10 * (3 * block.n + solverLatency + 2) < 12 * (5 * block.n + 11 * block.check + 4);
+  const long lastOut = 2L * block.n - 1 + OutputLatency(block.n, solverLatency);
+  return 10 * lastOut < 12 * (5L * block.n + 11 * block.check + 4);
 }
 
 }  // namespace
@@ -57,10 +72,8 @@ DecoderTiming DecoderTimingOf(const BlockDescription& block) {
   }
   timing.wordSpacing = std::max(n, timing.solverGap);
   timing.inputGuard = discrete ? std::max(1, timing.wordSpacing - n) : timing.wordSpacing - n;
-  // rs_chien_forney.v searches the n positions upward and finds the value of the first symbol
-  // out last; its pipeline writes that value three clocks after the search is through.
-  timing.searchLatency = n + 3;
-  timing.outputLatency = timing.solverLatency + timing.searchLatency + 3;
+  timing.searchLatency = SearchLatency(n);
+  timing.outputLatency = OutputLatency(n, timing.solverLatency);
   // A received symbol waits n + solverLatency + searchLatency clocks; each word starting
   // within that wait, and the one coming in, holds a slot of 2^ceil(log2 n) symbols.
   const long wait = 1L * n + timing.solverLatency + timing.searchLatency;

@@ -26,9 +26,12 @@ module rs_decoder #(
   // even three do not (small N with large R).
   localparam HALF1 = (3 * R + T) * (T + 1) + 1;
   localparam HALF3 = (R + (T + 1) / 2) * (T + 1) + 1;
+  // Clocks from the solver's done to the output pass's first read (rs_chien_forney.v); a word's
+  // last symbol leaves 2N + 2 + CF_LAT + KES_LAT clocks after its first came in.
+  localparam CF_LAT = N + 3;
   localparam ALLOW10 = 12 * (5 * N + 11 * R + 4);
-  localparam FITS1 = 10 * (3 * N + HALF1 + 2) < ALLOW10;
-  localparam FITS3 = 10 * (3 * N + HALF3 + 2) < ALLOW10;
+  localparam FITS1 = 10 * (2 * N + 2 + CF_LAT + HALF1) < ALLOW10;
+  localparam FITS3 = 10 * (2 * N + 2 + CF_LAT + HALF3) < ALLOW10;
   localparam HALF_MULS = (DISCRETE != 0) ? (FITS1 ? 1 : 3) : ((R == 16) ? 3 : 1);
   localparam USE_FULL = (FULL != 0) || (DISCRETE != 0 && !FITS1 && !FITS3);
   localparam HALF_CLOCKS = (HALF_MULS == 3) ? HALF3 : HALF1;
@@ -37,8 +40,6 @@ module rs_decoder #(
   localparam SPACE = (KES_GAP > N) ? KES_GAP : N;        // closest word starts
   localparam GUARD = (DISCRETE != 0) ? ((SPACE - N > 1) ? SPACE - N : 1) : SPACE - N;
   localparam GW = $clog2(GUARD + 2);
-  // Clocks from the solver's done to the output pass's first read (rs_chien_forney.v).
-  localparam CF_LAT = N + 3;
   // The received-word memory: a word's symbols at {its slot, symbol index}, so the input's and
   // the output pass's symbol counts address it. A symbol waits N + KES_LAT + CF_LAT clocks;
   // the words starting within that wait need a slot each, and one more is being written.
