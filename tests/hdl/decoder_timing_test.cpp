@@ -33,6 +33,12 @@ TEST(DecoderTimingTest, WorkedDesigns) {
       {"(51,1) half discrete: no folded count fits",
        TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
        1, 134, 256, 128, 6},
+      // One multiplier takes 211 clocks: the last symbol would leave 2n - 1 + 211 + 29 + 3 = 294
+      // clocks after the first came in, past the allowance of 1.2 (5n + 11r + 4) = 292.8, by
+      // the search's 3 clocks; three multipliers take 79.
+      {"(26,16) half discrete: the search's clocks need three multipliers",
+       TestBlock(BlockKind::kDiscreteDecoder, false, 5, 26, 10), SolverKind::kFolded, 3, 79, 79, 79,
+       53, 111, 64, 64, 5},
       {"(255,239) half discrete", TestBlock(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
        SolverKind::kFolded, 1, 505, 505, 505, 250, 766, 1024, 512, 8},
   };

@@ -57,6 +57,7 @@ std::vector<Code> DecoderCodes() {
   codes.push_back({"discrete full", 8, 285, 255, 50, 0});
   codes.push_back({"streaming half", 8, 285, 204, 16, 0});  // DVB, back to back
   codes.push_back({"discrete half", 8, 285, 51, 50, 0});    // too slow folded: full solver
+  codes.push_back({"discrete half", 5, 37, 26, 10, 1});     // three multipliers for the search
   return codes;
 }
 
