@@ -3,13 +3,12 @@
 #include <algorithm>
 
 #include "hdl/decoder_timing.h"
+#include "hdl/encoder_timing.h"
 
 namespace hdl {
 
 namespace {
 
-// The encoder shows a symbol after the edge that makes it.
-constexpr int kEncoderLatency = 1;
 // Edges from the block showing a symbol to m_axis taking it at the earliest: the output FIFO
 // writes it on the first and offers it after the second (rs_axis_fifo.v).
 constexpr int kShowToBeat = 2;

@@ -9,7 +9,9 @@
 #include "hdl/axis_testbench.h"
 #include "hdl/axis_wrapper.h"
 #include "hdl/block_description.h"
+#include "hdl/block_summary.h"
 #include "hdl/component_declaration.h"
+#include "hdl/design_header.h"
 #include "hdl/error_testbench.h"
 #include "hdl/hdl_identifier.h"
 #include "hdl/hex_table_reader.h"
@@ -37,7 +39,9 @@ constexpr std::string_view kVectorTestbenchSuffix = "_tb.v";
 constexpr std::string_view kErrorTestbenchSuffix = "_errors_tb.v";
 constexpr std::string_view kAxisWrapperSuffix = "_axis.v";
 constexpr std::string_view kAxisTestbenchSuffix = "_axis_tb.v";
+constexpr std::string_view kDatasheetSuffix = ".html";
 constexpr std::string_view kDescriptionSuffix = ".cnx";
+constexpr std::string_view kVectorSuffix = ".vec";
 
 // Every file a generation for this design may write, whichever block the description holds:
 // what is checked before a session, and all a generation is let write.
@@ -45,7 +49,7 @@ std::vector<std::string> FilesItMayWrite(const platform::PathParts& design) {
   std::vector<std::string> paths{design.Sibling(kComponentSuffix)};
   if (design.extension == ".v")
     for (std::string_view suffix : {kDesignSuffix, kVectorTestbenchSuffix, kAxisWrapperSuffix,
-                                    kAxisTestbenchSuffix, kErrorTestbenchSuffix})
+                                    kAxisTestbenchSuffix, kErrorTestbenchSuffix, kDatasheetSuffix})
       paths.push_back(design.Sibling(suffix));
   return paths;
 }
@@ -66,13 +70,11 @@ std::string RtlDirectoryFor(const BlockDescription& block,
                        CoreTopFile(block), tried.c_str()));
 }
 
+// One line for the wrapper's comment: the variant and the code.
 std::string Describe(const BlockDescription& block) {
-  const char* kind = block.kind == BlockKind::kEncoder           ? "encoder"
-                     : block.kind == BlockKind::kDiscreteDecoder ? "discrete decoder"
-                                                                 : "streaming decoder";
-  return Format("%s%s, m = %d, n = %d, r = %d, irrpol = %d, genstart = %d",
-                block.IsDecoder() ? (block.full ? "full " : "half ") : "", kind, block.m, block.n,
-                block.check, block.irrpol, block.genstart);
+  return SummaryOf(block).variant + Format(", m = %d, n = %d, r = %d, irrpol = %d, genstart = %d",
+                                           block.m, block.n, block.check, block.irrpol,
+                                           block.genstart);
 }
 
 GeneratedFile DesignFile(const BlockDescription& block, const platform::PathParts& design,
@@ -83,7 +85,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
   const std::string rtlDirectory = RtlDirectoryFor(block, rtlDirectories);
   const std::string prefix = design.baseName + "_";
   std::string text = HeaderLine(CommentStyle::kVerilog, cnxName);
-  text += "// The Reed-Solomon " + Describe(block) + ".\n";
+  text += DesignHeaderComment(block, design.baseName);
   text += "// The modules after the top one are copied from the block's RTL, renamed with " +
           prefix + ".\n\n";
   text += TopModule(block, tables, design.baseName, prefix);
@@ -102,11 +104,11 @@ GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::Pat
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
                                                  const platform::PathParts& design,
                                                  const std::string& cnxName) {
-  const std::string vecPath = design.Sibling(".vec");
+  const std::string vecPath = design.Sibling(kVectorSuffix);
   if (!platform::Files().Exists(vecPath)) return std::nullopt;
   const std::optional<std::string> text = platform::Files().ReadWhole(vecPath);
   if (!text) throw Refusal(vecPath + ": unreadable");
-  const std::string vecName = design.baseName + ".vec";
+  const std::string vecName = design.baseName + std::string(kVectorSuffix);
   const VectorFile vectors = ReadVectorFile(*text, vecName);
   const TestbenchNames names{design.baseName, design.baseName + "_tb", cnxName};
   return GeneratedFile{design.Sibling(kVectorTestbenchSuffix),
@@ -136,6 +138,56 @@ void CheckDirectoryTakesFiles(const platform::PathParts& design) {
     throw Refusal(description + " cannot be replaced (" + std::strerror(error) +
                   "): the wizard could not write the description");
   throw Refusal("cannot create files in " + directory + ": " + std::strerror(error));
+}
+
+// What each file beside the design holds, for the datasheet's list.
+std::string FileRole(std::string_view suffix, const BlockDescription& block,
+                     const std::string& name) {
+  if (suffix == kDescriptionSuffix) return "the description the wizard wrote; edit the block there";
+  if (suffix == kVectorSuffix) return "the wizard's test vectors";
+  if (suffix == kComponentSuffix) return "the VHDL component declaration";
+  if (suffix == kDesignSuffix)
+    return "the block: the top module and the RTL it needs, self-contained";
+  if (suffix == kVectorTestbenchSuffix) return "testbench: the wizard's vectors through the block";
+  if (suffix == kErrorTestbenchSuffix && block.IsDecoder())
+    return "testbench: words with injected errors, judged by the software decoder";
+  if (suffix == kAxisWrapperSuffix)
+    return "the block behind AXI4-Stream ports, module " + name + "_axis";
+  if (suffix == kAxisTestbenchSuffix)
+    return "testbench: the AXI4-Stream wrapper under random stalls";
+  if (suffix == kDatasheetSuffix) return "this datasheet";
+  return "";
+}
+
+GeneratedFile DatasheetFileOf(const BlockDescription& block, const platform::PathParts& design,
+                              const std::vector<GeneratedFile>& written,
+                              const GenerateRequest& request) {
+  DatasheetInputs inputs{
+      design.baseName, design.baseName + std::string(kDescriptionSuffix), {}, std::nullopt, ""};
+  const auto add = [&](std::string_view suffix) {
+    inputs.files.push_back(
+        {design.baseName + std::string(suffix), FileRole(suffix, block, design.baseName)});
+  };
+  add(kDescriptionSuffix);
+  if (block.IsDecoder()) {
+    inputs.files.push_back({block.invFile, "the field's inverses, Intel HEX, from the wizard"});
+    inputs.files.push_back(
+        {block.evnumFile, "the first root's powers, Intel HEX, from the wizard"});
+  }
+  if (platform::Files().Exists(design.Sibling(kVectorSuffix))) add(kVectorSuffix);
+  for (const GeneratedFile& file : written)
+    add(std::string_view(file.path).substr(design.Sibling("").size()));
+  add(kDatasheetSuffix);
+  if (request.measure) {
+    for (const GeneratedFile& file : written)
+      if (file.path == design.Sibling(kDesignSuffix))
+        inputs.figures = request.measure(file.text, inputs.figuresNote);
+  } else {
+    inputs.figuresNote =
+        "Not measured: rsmanager --figures measures the design with yosys (bench/hdl_figures.sh) "
+        "and puts its figures here.";
+  }
+  return {design.Sibling(kDatasheetSuffix), Datasheet(block, inputs)};
 }
 
 }  // namespace
@@ -199,6 +251,7 @@ GenerateResult Generate(const GenerateRequest& request) {
       files.push_back(
           {design.Sibling(kErrorTestbenchSuffix),
            ErrorTestbench(block, {design.baseName, design.baseName + "_errors_tb", cnxName})});
+    files.push_back(DatasheetFileOf(block, design, files, request));
   } else {
     result.note = "for a " + design.extension + " design only the component declaration " +
                   design.baseName + ".cmp is generated; " + design.baseName +

@@ -20,21 +20,44 @@ std::string ProgramDirectory() {
   return directory;
 }
 
-}  // namespace
-
-std::optional<std::string> FindWizard() {
-  std::vector<std::string> candidates{ProgramDirectory() + "/rswizard", RSMANAGER_BUILD_WIZARD};
+// Every PATH directory's file called name, in PATH's order.
+std::vector<std::string> OnPath(const std::string& name) {
+  std::vector<std::string> candidates;
   const char* path = std::getenv("PATH");
   std::string_view rest = path ? path : "";
   while (!rest.empty()) {
     const std::size_t colon = std::min(rest.find(':'), rest.size());
     const std::string_view directory = rest.substr(0, colon);
-    candidates.push_back((directory.empty() ? std::string(".") : std::string(directory)) +
-                         "/rswizard");
+    candidates.push_back((directory.empty() ? std::string(".") : std::string(directory)) + "/" +
+                         name);
     rest.remove_prefix(std::min(colon + 1, rest.size()));
   }
+  return candidates;
+}
+
+std::optional<std::string> FirstExecutable(const std::vector<std::string>& candidates) {
   for (const std::string& candidate : candidates)
     if (platform::IsExecutableFile(candidate)) return candidate;
+  return std::nullopt;
+}
+
+}  // namespace
+
+std::optional<std::string> FindWizard() {
+  std::vector<std::string> candidates{ProgramDirectory() + "/rswizard", RSMANAGER_BUILD_WIZARD};
+  for (std::string& candidate : OnPath("rswizard")) candidates.push_back(std::move(candidate));
+  return FirstExecutable(candidates);
+}
+
+std::optional<std::string> FindOnPath(const std::string& name) {
+  return FirstExecutable(OnPath(name));
+}
+
+std::optional<std::string> FindFiguresScript() {
+  for (const std::string& candidate :
+       {ProgramDirectory() + "/../share/rswizard/bench/hdl_figures.sh",
+        std::string(RSMANAGER_SOURCE_BENCH) + "/hdl_figures.sh"})
+    if (platform::Files().Exists(candidate)) return candidate;
   return std::nullopt;
 }
 
