@@ -89,9 +89,11 @@ measure() {
   read_cmd="read_verilog -I$rtl_dir $files"
   local ice40_cmd=""
   [ $pnr = 1 ] && ice40_cmd="; design -load rtl; synth_ice40 -top $top -json $dir/ice40.json"
-  if ! yosys -q -l "$dir/yosys.log" -p "$read_cmd; hierarchy -top $top; design -save rtl; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $dir/xc7.stat stat -tech xilinx$ice40_cmd" > /dev/null 2>&1; then
+  if ! yosys -q -l "$dir/yosys.log" -p "$read_cmd; hierarchy -top $top; design -save rtl; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $dir/xc7.stat stat -tech xilinx$ice40_cmd" > /dev/null 2> "$dir/yosys.err"; then
+    # yosys's own complaint last: callers report the last line.
     echo "yosys failed on $label:" >&2
-    tail -n 5 "$dir/yosys.log" >&2
+    [ ! -s "$dir/yosys.log" ] || tail -n 5 "$dir/yosys.log" >&2
+    cat "$dir/yosys.err" >&2
     return 1
   fi
   luts=$(count_cells "$dir/xc7.stat" '^LUT[1-6]$')
