@@ -65,7 +65,7 @@ if [ -n "$rows" ]; then
   # The designs' labels are their file names, the same in every run.
   cp "$rows" "$work/rows"
 else
-  bash "$root/bench/hdl_figures.sh" "${opts[@]}" "${order[@]}" > "$work/rows"
+  bash "$root/bench/hdl_figures.sh" "${opts[@]}" --build "$build" "${order[@]}" > "$work/rows"
   [ -z "$keep" ] || cp "$work/rows" "$keep"
 fi
 sed -n '/^| design/q; p' "$work/rows"
