@@ -4,8 +4,7 @@
 #     LUTs (LUT1..LUT6), flip-flops (FD*), block RAMs (RAMB36E1 + RAMB18E1 / 2);
 #   - iCE40 HX8K: yosys "synth_ice40 -top TOP", then nextpnr-ice40 --hx8k --package ct256
 #     --seed 1: logic cells, the maximum frequency after routing, and whether the design fits.
-# One table row per design, in the order given; each design is read and synthesized by one yosys
-# run (both families from the same parse), and up to JOBS designs are measured at once.
+# One table row per design, in the order given; up to JOBS designs are measured at once.
 #
 #   bench/hdl_figures.sh [--no-pnr] [-j JOBS] [--build DIR] [TARGET...]   (JOBS: nproc)
 #
@@ -72,9 +71,10 @@ measure() {
     *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
   esac
   read_cmd="read_verilog -I$rtl_dir $files"
-  local ice40_cmd=""
-  [ $pnr = 1 ] && ice40_cmd="; design -load rtl; synth_ice40 -top $top -json $dir/ice40.json"
-  if ! yosys -q -l "$dir/yosys.log" -p "$read_cmd; hierarchy -top $top; design -save rtl; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $dir/xc7.stat stat -tech xilinx$ice40_cmd" > /dev/null 2> "$dir/yosys.err"; then
+  # One yosys run per family, each from its own parse: within one run the second synthesis
+  # would inherit the first's generated names, and nextpnr's placement depends on them.
+  if ! { yosys -q -l "$dir/yosys.log" -p "$read_cmd; synth_xilinx -family xc7 -abc9 -top $top; tee -q -o $dir/xc7.stat stat -tech xilinx" > /dev/null 2> "$dir/yosys.err" &&
+         { [ $pnr = 0 ] || yosys -q -l "$dir/yosys.log" -p "$read_cmd; synth_ice40 -top $top -json $dir/ice40.json" > /dev/null 2> "$dir/yosys.err"; }; }; then
     # yosys's own complaint last: callers report the last line.
     echo "yosys failed on $label:" >&2
     [ ! -s "$dir/yosys.log" ] || tail -n 5 "$dir/yosys.log" >&2
