@@ -33,7 +33,11 @@ void WriteGeneratedFiles(const std::vector<GeneratedFile>& files, bool force) {
     for (const GeneratedFile& file : files) {
       if (!fs.Exists(file.path)) continue;
       const std::optional<std::string> old = fs.ReadWhole(file.path);
-      if (!old || !HasHeaderLine(*old))
+      // Unread, it might be anyone's: left alone, and the reason is the error itself.
+      if (!old)
+        throw Refusal("cannot read " + file.path + ": " + std::strerror(errno) +
+                      "; it stays untouched (--force replaces it unread)");
+      if (!HasHeaderLine(*old))
         throw Refusal(file.path +
                       " was not written by rsmanager; it stays untouched (--force replaces it)");
     }
