@@ -153,8 +153,8 @@ TEST_F(GenerateFaultTest, EveryReadChangesNothing) {
       faulty.FailNth(FileOp::Read, nth, EIO);
       const std::string refusal = RunGenerate(faulty);
       EXPECT_NE(refusal, "");
-      const bool namesAFile = refusal.find(dir_.Dir()) != std::string::npos ||
-                              refusal.find(Rtl()) != std::string::npos;
+      const bool namesAFile =
+          refusal.find(dir_.Dir()) != std::string::npos || refusal.find(Rtl()) != std::string::npos;
       EXPECT_TRUE(namesAFile) << refusal;
       EXPECT_EQ(faulty.Count(FileOp::Open), 0) << "nothing written after a failed read";
       ExpectOldOrComplete(0, oldOutputs);

@@ -70,8 +70,7 @@ TEST(RtlAssembly, RefusesAFormalBlockLeftOpen) {
 TEST(RtlAssembly, RefusesAFormalBlockWithAnElse) {
   EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n`else\n  wire a;\n`endif\nendmodule\n"),
                hdl::Refusal);
-  EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n`elsif X\n`endif\nendmodule\n"),
-               hdl::Refusal);
+  EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n`elsif X\n`endif\nendmodule\n"), hdl::Refusal);
 }
 
 // Every core of the block: the properties of its files gone, every module still closed.
