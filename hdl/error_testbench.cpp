@@ -5,6 +5,7 @@
 #include <random>
 #include <vector>
 
+#include "hdl/decoder_timing.h"
 #include "platform/text_format.h"
 #include "rsmath/rs_decoder.h"
 
@@ -117,7 +118,8 @@ std::string Driver(const BlockDescription& block, int count) {
         "        #1;\n"
         "      end\n"
         "    end\n",
-        StreamingSpacing(block), count, StreamingSpacing(block), block.n, block.n);
+        DecoderTimingOf(block).wordSpacing, count, DecoderTimingOf(block).wordSpacing, block.n,
+        block.n);
   }
   return text + "    dsin = 0;\n    bypass = 0;\n    rsin = 0;\n  end\n\n";
 }
@@ -127,23 +129,11 @@ std::string Driver(const BlockDescription& block, int count) {
 long Timeout(const BlockDescription& block, int count) {
   const long perWord = block.kind == BlockKind::kDiscreteDecoder
                            ? 4L * block.n + 12L * block.check + 8
-                           : StreamingSpacing(block);
+                           : DecoderTimingOf(block).wordSpacing;
   return 2 + count * perWord + 4L * (block.n + 3L * block.check * block.check) + 100;
 }
 
 }  // namespace
-
-int HalfSolverClocks(int r) {
-  // Mirrors rs_kes_half.v: three multipliers for r = 16 (the DVB code back to back), one
-  // time-shared multiplier otherwise.
-  const int t = r / 2;
-  return r == 16 ? (r + (t + 1) / 2) * (t + 1) + 1 : (3 * r + t) * (t + 1) + 1;
-}
-
-int StreamingSpacing(const BlockDescription& block) {
-  if (block.full) return block.n;
-  return std::max(block.n, HalfSolverClocks(block.check));
-}
 
 std::string ErrorTestbench(const BlockDescription& block, const TestbenchNames& names) {
   const std::vector<TestWord> words = TestWords(block);

@@ -12,14 +12,6 @@
 
 namespace hdl {
 
-// Clocks from the half key-equation solver's start to its result, which is also the closest
-// its starts may be.
-int HalfSolverClocks(int r);
-
-// Clocks from one codeword's first symbol to the next one's for a streaming decoder: back to
-// back, unless the half solver takes longer than a word.
-int StreamingSpacing(const BlockDescription& block);
-
 std::string ErrorTestbench(const BlockDescription& block, const TestbenchNames& names);
 
 }  // namespace hdl
