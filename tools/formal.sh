@@ -5,13 +5,17 @@
 # DEPTH clocks (bounded model check) and, with -i, for every state by DEPTH-step induction.
 # Exit status: 0 proved, 1 an assertion failed (or induction did not close), 2 a tool error.
 #
-#   tools/formal.sh [-s SOLVER] [-d DEPTH] [-i] [-w WORKDIR] [-p NAME=VALUE]... TOP FILE...
+#   tools/formal.sh [-s SOLVER] [-d DEPTH] [-i] [-w WORKDIR] [-p NAME=VALUE]... [-c WIRE]...
+#                   TOP FILE...
 #
-#   -s SOLVER  z3 (default) or boolector
+#   -s SOLVER  a solver yosys-smtbmc drives (default z3)
 #   -d DEPTH   clocks of the bounded check and of the induction (default 20)
 #   -i         also prove by induction
-#   -w WORKDIR where the SMT-LIB text, the logs and a counterexample (trace.vcd) go
+#   -w WORKDIR where the SMT-LIB text, the logs and a counterexample (bmc.vcd) go
 #   -p N=V     a parameter of TOP, V a Verilog constant (16'hc13f)
+#   -c WIRE    a wire of TOP cut loose: it takes any value on every clock, and the logic that
+#              drove it goes. Sound for properties that hold whatever the wire carries (control
+#              proved apart from the arithmetic), and much faster.
 # FILE is a path or a name in hdl/rtl. YOSYS and YOSYS_SMTBMC name the programs.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -19,18 +23,19 @@ rtl_dir=$root/hdl/rtl
 yosys=${YOSYS:-yosys} smtbmc=${YOSYS_SMTBMC:-yosys-smtbmc}
 
 usage() {
-  sed -n '2,16s/^# \{0,1\}//p' "$0" >&2
+  sed -n '2,20s/^# \{0,1\}//p' "$0" >&2
   exit 2
 }
 
-solver=z3 depth=20 induction=0 work="" keep=1 params=()
-while getopts "s:d:iw:p:" option; do
+solver=z3 depth=20 induction=0 work="" keep=1 params=() cuts=()
+while getopts "s:d:iw:p:c:" option; do
   case $option in
     s) solver=$OPTARG ;;
     d) depth=$OPTARG ;;
     i) induction=1 ;;
     w) work=$OPTARG ;;
     p) params+=("$OPTARG") ;;
+    c) cuts+=("$OPTARG") ;;
     *) usage ;;
   esac
 done
@@ -77,7 +82,9 @@ for param in "${params[@]+"${params[@]}"}"; do
 done
 # Flattened, so that the properties of every instance are checked; memories become registers
 # and the initial values of the registers are the initial state.
-script+="prep -flatten -top $top; memory_map; opt -fast; async2sync; dffunmap; "
+script+="prep -flatten -top $top; "
+for cut in "${cuts[@]+"${cuts[@]}"}"; do script+="cutpoint $top/w:$cut; "; done
+script+="opt_clean; memory_map; opt -fast; async2sync; dffunmap; "
 script+="write_smt2 -wires $work/$top.smt2"
 if ! "$yosys" -q -l "$work/yosys.log" -p "$script" >/dev/null 2>&1; then
   grep -iE 'error|warning' "$work/yosys.log" >&2 || tail -n 20 "$work/yosys.log" >&2
@@ -90,7 +97,7 @@ check() {
   local name=$1
   shift
   local status=0
-  "$smtbmc" -s "$solver" --presat "$@" -t "$depth" --dump-vcd "$work/$name.vcd" \
+  "$smtbmc" -s "$solver" --unroll "$@" -t "$depth" --dump-vcd "$work/$name.vcd" \
     "$work/$top.smt2" >"$work/$name.log" 2>&1 || status=$?
   if grep -q 'Status: PASSED' "$work/$name.log"; then
     echo "formal: $top $name, $depth clocks: passed"
