@@ -10,7 +10,7 @@
 #include "platform/platform.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/generated_file.h"
-#include "rsmath/memory_tables.h"
+#include "rsmath/hex_table_writer.h"
 #include "rsmath/rs_decoder.h"
 #include "rsmath/rs_vector_writer.h"
 

@@ -19,6 +19,9 @@ add_custom_command(OUTPUT ${rs_changelog_gz}
                    DEPENDS ${PROJECT_SOURCE_DIR}/packaging/changelog VERBATIM)
 add_custom_target(rs_package_changelog ALL DEPENDS ${rs_changelog_gz})
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${rs_changelog_gz} DESTINATION ${rs_doc_dir})
+# The console interface's guide, and the block's, which every generated design names.
+install(FILES ${PROJECT_SOURCE_DIR}/docs/console.md ${PROJECT_SOURCE_DIR}/docs/hdl.md
+        DESTINATION ${rs_doc_dir})
 if(TARGET rswizard_qt)
   install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${rs_changelog_gz}
           DESTINATION ${rs_doc_dir}-gui COMPONENT gui)

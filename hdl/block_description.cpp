@@ -7,13 +7,16 @@
 #include "description/description_format.h"
 #include "description/wizard_description.h"
 #include "hdl/refusal.h"
+#include "platform/line_splitter.h"
 #include "platform/text_format.h"
+#include "rsblock/block_ports.h"
+#include "rsblock/description_keys.h"
+#include "rsblock/module_names.h"
+#include "rsblock/rs_settings.h"
+#include "rsblock/settings_range.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/memory_table_names.h"
 #include "rsmath/rs_vector_writer.h"
-#include "rswizard/rs_ports.h"
-#include "rswizard/rs_settings.h"
-#include "rswizard/rs_settings_range.h"
 
 namespace hdl {
 
@@ -21,8 +24,6 @@ namespace {
 
 using description::column::kValue;
 using platform::Format;
-
-constexpr int kGeneratorConstants = 51;  // gg0 .. gg50, whatever r is
 
 class DescriptionReader {
  public:
@@ -62,14 +63,13 @@ class DescriptionReader {
  private:
   // The first MODULE line names the module; the description reader skips it.
   static std::string ModuleName(std::string_view text) {
-    while (!text.empty()) {
-      const std::size_t end = std::min(text.find('\n'), text.size());
-      description::FieldSplitter fields(text.substr(0, end));
+    platform::LineSplitter lines(text);
+    while (const std::optional<std::string_view> line = lines.Next()) {
+      description::FieldSplitter fields(*line);
       if (fields.Next() == std::optional<std::string_view>("MODULE:")) {
         const std::optional<std::string_view> name = fields.Next();
         return name ? std::string(*name) : std::string();
       }
-      text.remove_prefix(std::min(end + 1, text.size()));
     }
     return std::string();
   }
@@ -81,32 +81,33 @@ class DescriptionReader {
 
 BlockKind KindOfModule(const DescriptionReader& reader) {
   const std::string& module = reader.Module();
-  if (module == "RS_Enc") return BlockKind::kEncoder;
-  if (module == "rsdsca") return BlockKind::kDiscreteDecoder;
-  if (module == "rsstrb") return BlockKind::kStreamingDecoder;
-  reader.Refuse(
-      Format("module \"%s\" is not one of the wizard's (RS_Enc, rsdsca, rsstrb)", module.c_str()));
+  if (module == rsblock::kEncoderModule) return BlockKind::kEncoder;
+  if (module == rsblock::kDiscreteDecoderModule) return BlockKind::kDiscreteDecoder;
+  if (module == rsblock::kStreamingDecoderModule) return BlockKind::kStreamingDecoder;
+  reader.Refuse(Format("module \"%s\" is not one of the wizard's (%s, %s, %s)", module.c_str(),
+                       rsblock::kEncoderModule, rsblock::kDiscreteDecoderModule,
+                       rsblock::kStreamingDecoderModule));
 }
 
 // The wizard keeps every value within the ranges of its pages; a description outside them was
 // edited by hand, and the wizard itself would read it as BringIntoRange does.
 void CheckRanges(const DescriptionReader& reader, const BlockDescription& block) {
-  rswizard::RsSettings settings{block.m, block.n, block.check, block.irrpol, block.genstart, 1, 0,
-                                0,       1};
-  if (rswizard::IsInRange(settings)) return;
-  rswizard::RsSettings mended = settings;
-  rswizard::BringIntoRange(mended);
+  rsblock::RsSettings settings{block.m, block.n, block.check, block.irrpol, block.genstart, 1, 0,
+                               0,       1};
+  if (rsblock::IsInRange(settings)) return;
+  rsblock::RsSettings mended = settings;
+  rsblock::BringIntoRange(mended);
   std::string values;
   const auto note = [&values](const char* name, int value, int readAs) {
     if (value == readAs) return;
     if (!values.empty()) values += ", ";
     values += Format("%s = %d (the wizard would read %d)", name, value, readAs);
   };
-  note("m", settings.m, mended.m);
-  note("irrpol", settings.irrpol, mended.irrpol);
-  note("n", settings.n, mended.n);
-  note("check", settings.check, mended.check);
-  note("genstart", settings.genstart, mended.genstart);
+  note(rsblock::kBitsPerSymbolKey, settings.m, mended.m);
+  note(rsblock::kFieldPolynomialKey, settings.irrpol, mended.irrpol);
+  note(rsblock::kCodewordLengthKey, settings.n, mended.n);
+  note(rsblock::kCheckSymbolsKey, settings.check, mended.check);
+  note(rsblock::kFirstRootKey, settings.genstart, mended.genstart);
   reader.Refuse("out of the wizard's ranges: " + values);
 }
 
@@ -115,8 +116,8 @@ void ReadGenerator(const DescriptionReader& reader, BlockDescription& block) {
   field.BuildPowerTable();
   field.BuildGeneratorPoly();
   const auto& expected = rsmath::Tables().generatorPoly;
-  for (int i = 0; i < kGeneratorConstants; ++i) {
-    const std::string name = Format("gg%d", i);
+  for (int i = 0; i < rsblock::kGeneratorConstants; ++i) {
+    const std::string name = Format(rsblock::kGeneratorCoefficientKey, i);
     // The wizard writes all 51; those past r must be 0 when present.
     if (i > block.check && !reader.HasConstant(name)) continue;
     const int value = reader.Number(name.c_str());
@@ -131,36 +132,39 @@ void ReadGenerator(const DescriptionReader& reader, BlockDescription& block) {
 }
 
 void ReadDecoderConstants(const DescriptionReader& reader, BlockDescription& block) {
-  const std::string speed = reader.Text("speed");
-  if (speed != "full" && speed != "half")
-    reader.Refuse(Format("the constant speed is \"%s\", not full or half", speed.c_str()));
-  block.full = speed == "full";
-  block.numerrWidth = reader.Number("wide");
+  using namespace rsblock;
+  const std::string speed = reader.Text(kSpeedKey);
+  if (speed != kFullSpeed && speed != kHalfSpeed)
+    reader.Refuse(Format("the constant %s is \"%s\", not %s or %s", kSpeedKey, speed.c_str(),
+                         kFullSpeed, kHalfSpeed));
+  block.full = speed == kFullSpeed;
+  block.numerrWidth = reader.Number(kNumerrWidthKey);
   if (block.numerrWidth != rsmath::numerrWidth(block.check))
-    reader.Refuse(Format("wide = %d disagrees with check = %d (numerr has %d bits)",
-                         block.numerrWidth, block.check, rsmath::numerrWidth(block.check)));
-  block.invFile = reader.Text("inv_file");
-  block.evnumFile = reader.Text("evnum_file");
+    reader.Refuse(Format("%s = %d disagrees with %s = %d (numerr has %d bits)", kNumerrWidthKey,
+                         block.numerrWidth, kCheckSymbolsKey, block.check,
+                         rsmath::numerrWidth(block.check)));
+  block.invFile = reader.Text(kInverseTableKey);
+  block.evnumFile = reader.Text(kEvnumTableKey);
   const std::string inv = rsmath::InverseTableName(block.m, block.irrpol);
   const std::string evnum = rsmath::EvnumTableName(block.m, block.irrpol, block.genstart);
   if (block.invFile != inv)
-    reader.Refuse(Format("inv_file is \"%s\"; the wizard names this table %s",
+    reader.Refuse(Format("%s is \"%s\"; the wizard names this table %s", kInverseTableKey,
                          block.invFile.c_str(), inv.c_str()));
   if (block.evnumFile != evnum)
-    reader.Refuse(Format("evnum_file is \"%s\"; the wizard names this table %s",
+    reader.Refuse(Format("%s is \"%s\"; the wizard names this table %s", kEvnumTableKey,
                          block.evnumFile.c_str(), evnum.c_str()));
 }
 
 // The ports the wizard gives the block, in its order.
 std::vector<BlockPort> WizardPorts(const BlockDescription& block) {
-  rswizard::RsSettings settings;
+  rsblock::RsSettings settings;
   settings.m = block.m;
   settings.check = block.check;
   settings.Enc_Dec = block.IsDecoder() ? 0 : 1;
   std::vector<BlockPort> ports;
-  for (const rswizard::RsPort& port : rswizard::kRsPorts)
-    if (rswizard::HasPort(port, settings))
-      ports.push_back({port.name, rswizard::PortBits(port, settings), port.output});
+  for (const rsblock::RsPort& port : rsblock::kRsPorts)
+    if (rsblock::HasPort(port, settings))
+      ports.push_back({port.name, rsblock::PortBits(port, settings), port.output});
   return ports;
 }
 
@@ -195,11 +199,11 @@ BlockDescription ReadBlockDescription(std::string_view text, const std::string& 
   const DescriptionReader reader(text, cnxName);
   BlockDescription block;
   block.kind = KindOfModule(reader);
-  block.m = reader.Number("m");
-  block.n = reader.Number("n");
-  block.check = reader.Number("check");
-  block.irrpol = reader.Number("irrpol");
-  block.genstart = reader.Number("genstart");
+  block.m = reader.Number(rsblock::kBitsPerSymbolKey);
+  block.n = reader.Number(rsblock::kCodewordLengthKey);
+  block.check = reader.Number(rsblock::kCheckSymbolsKey);
+  block.irrpol = reader.Number(rsblock::kFieldPolynomialKey);
+  block.genstart = reader.Number(rsblock::kFirstRootKey);
   CheckRanges(reader, block);
   if (block.IsDecoder())
     ReadDecoderConstants(reader, block);

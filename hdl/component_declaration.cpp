@@ -1,6 +1,6 @@
 #include "hdl/component_declaration.h"
 
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "platform/text_format.h"
 
 namespace hdl {

@@ -1,86 +1,16 @@
 #include "hdl/error_testbench.h"
 
-#include <algorithm>
-#include <cstdint>
-#include <random>
 #include <vector>
 
+#include "hdl/decoder_test_words.h"
 #include "hdl/decoder_timing.h"
 #include "platform/text_format.h"
-#include "rsmath/rs_decoder.h"
 
 namespace hdl {
 
 namespace {
 
 using platform::Format;
-
-struct TestWord {
-  std::vector<int32_t> received;  // word[i] the coefficient of x^i; word[n-1] goes first
-  std::vector<int32_t> expected;
-  int injected = 0;  // symbol errors added to the codeword
-  int numerr = 0;
-  bool decfail = false;
-  bool bypass = false;
-};
-
-// Symbol errors of each codeword: 0 .. t, t twice more, then beyond what the code corrects.
-std::vector<int> ErrorCounts(const BlockDescription& block) {
-  const int t = block.Corrects();
-  std::vector<int> counts;
-  for (int e = 0; e <= t; ++e) counts.push_back(e);
-  counts.insert(counts.end(), {t, t});
-  for (int e : {t + 1, t + 2, block.check})
-    if (e <= block.n) counts.push_back(e);
-  return counts;
-}
-
-std::vector<TestWord> TestWords(const BlockDescription& block) {
-  const rsmath::GaloisField field{block.m, block.n, block.irrpol, block.check, block.genstart};
-  // Seeded by the code, so that every design gets words of its own and the file is the same
-  // at every run.
-  std::mt19937 random(static_cast<std::uint32_t>(
-      block.m * 1000003 + block.n * 10007 + block.check * 101 + block.irrpol + block.genstart));
-  const int symbols = 1 << block.m;
-  std::vector<int> counts = ErrorCounts(block);
-  counts.push_back(block.Corrects());  // the bypassed word, last
-  std::vector<TestWord> words;
-  for (std::size_t w = 0; w < counts.size(); ++w) {
-    std::vector<int32_t> message(static_cast<std::size_t>(block.n - block.check));
-    for (int32_t& symbol : message) symbol = static_cast<int32_t>(random() % symbols);
-    TestWord word;
-    word.received = rsmath::EncodeWord(field, message);
-    std::vector<int> positions(static_cast<std::size_t>(block.n));
-    for (int i = 0; i < block.n; ++i) positions[static_cast<std::size_t>(i)] = i;
-    for (int e = 0; e < counts[w]; ++e) {
-      std::swap(
-          positions[static_cast<std::size_t>(e)],
-          positions[static_cast<std::size_t>(e + static_cast<int>(random() % (block.n - e)))]);
-      word.received[static_cast<std::size_t>(positions[static_cast<std::size_t>(e)])] ^=
-          static_cast<int32_t>(1 + random() % (symbols - 1));
-    }
-    word.injected = counts[w];
-    word.expected = word.received;
-    word.bypass = w + 1 == counts.size();
-    if (!word.bypass) {
-      const rsmath::DecodeResult result = rsmath::DecodeWord(field, word.expected);
-      word.decfail = result.failed;
-      word.numerr = result.failed ? 0 : result.corrected;
-    }
-    words.push_back(std::move(word));
-  }
-  return words;
-}
-
-// name[base + j] = word[n-1-j], eight to a line: the symbols in the order they go on the wire.
-std::string WordLines(const char* name, int base, const std::vector<int32_t>& word) {
-  std::string text;
-  const int n = static_cast<int>(word.size());
-  for (int j = 0; j < n; ++j)
-    text += Format("%s%s[%d] = %d;%s", j % 8 == 0 ? "    " : " ", name, base + j,
-                   word[static_cast<std::size_t>(n - 1 - j)], j % 8 == 7 || j + 1 == n ? "\n" : "");
-  return text;
-}
 
 std::string Driver(const BlockDescription& block, int count) {
   std::string text =

@@ -1,11 +1,15 @@
 // From a description the wizard wrote to the files of the block, next to the design file:
-// NAME.cmp always; for a .v design also NAME.v, NAME_tb.v when the wizard wrote NAME.vec, and
-// NAME_errors_tb.v for a decoder. Everything is made and checked before the first file is
-// written, so a refusal leaves no file behind.
+// NAME.cmp always; for a .v design also NAME.v, NAME_tb.v when the wizard wrote NAME.vec,
+// NAME_errors_tb.v for a decoder, and the datasheet NAME.html. Everything is made and checked
+// before the first file is written, so a refusal leaves no file behind.
 #pragma once
 
+#include <functional>
+#include <optional>
 #include <string>
 #include <vector>
+
+#include "hdl/datasheet.h"
 
 namespace hdl {
 
@@ -15,6 +19,10 @@ struct GenerateRequest {
   // file is used.
   std::vector<std::string> rtlDirectories;
   bool force = false;  // replace files that lack rsmanager's header line too
+  // Synthesis figures of the design for its datasheet, given the text of NAME.v: nothing, with
+  // the reason in note, when they cannot be measured. Unset: the datasheet says how to get them.
+  std::function<std::optional<SynthesisFigures>(const std::string& designText, std::string& note)>
+      measure;
 };
 
 struct GenerateResult {
@@ -25,6 +33,14 @@ struct GenerateResult {
 // Throws Refusal when the design file's extension or name cannot serve: checked before the
 // wizard is started, too.
 void CheckDesignFile(const std::string& designPath);
+
+// What can be known before the wizard is started, so that no session is lost to a refusal
+// that was certain from its start: the design file as CheckDesignFile; its directory exists
+// and takes new files; the wizard may replace its description there; every file a generation
+// for this design may replace (whichever block the session ends with) is rsmanager's own, or
+// request.force, and can be replaced; for a .v design the RTL sources of an encoder and of a
+// decoder are found. Throws Refusal naming the first fault.
+void CheckBeforeSession(const GenerateRequest& request);
 
 // Throws Refusal.
 GenerateResult Generate(const GenerateRequest& request);

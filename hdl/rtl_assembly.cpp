@@ -6,6 +6,7 @@
 
 #include "description/description_format.h"
 #include "hdl/refusal.h"
+#include "platform/line_splitter.h"
 #include "platform/platform.h"
 
 namespace hdl {
@@ -28,11 +29,8 @@ bool IsWordChar(char c) {
 // Calls visit(line) for every line of text, without its line feed.
 template <typename Visit>
 void ForEachLine(std::string_view text, Visit visit) {
-  while (!text.empty()) {
-    const std::size_t end = std::min(text.find('\n'), text.size());
-    visit(text.substr(0, end));
-    text.remove_prefix(std::min(end + 1, text.size()));
-  }
+  platform::LineSplitter lines(text);
+  while (const std::optional<std::string_view> line = lines.Next()) visit(*line);
 }
 
 // True when line opens the conditional `directive NAME (NAME the whole word).
@@ -85,6 +83,8 @@ class CoreAssembler {
  public:
   explicit CoreAssembler(const std::string& directory) : directory_(directory) {}
 
+  std::size_t FileCount() const { return files_.size(); }
+
   void Visit(const std::string& file) {
     if (std::find(files_.begin(), files_.end(), file) != files_.end()) return;
     files_.push_back(file);
@@ -111,9 +111,10 @@ class CoreAssembler {
 
   // Every file renamed, each after a line naming it. One file holds many modules, so the
   // linter's wish for one module per file of its name is switched off for them.
-  std::string Assembled(std::string_view prefix) const {
+  // from: the files visited before it are left out.
+  std::string Assembled(std::string_view prefix, std::size_t from = 0) const {
     std::string out = "\n// verilator lint_off DECLFILENAME\n";
-    for (std::size_t i = 0; i < files_.size(); ++i)
+    for (std::size_t i = from; i < files_.size(); ++i)
       out += "\n// " + files_[i] + "\n" +
              PrefixNames(WithoutUsesLinesAndProperties(texts_[i], files_[i]), modules_, prefix);
     return out;
@@ -182,6 +183,15 @@ std::string AssembleCore(const std::string& rtlDirectory, const std::string& top
   CoreAssembler assembler(rtlDirectory);
   assembler.Visit(topFile);
   return assembler.Assembled(prefix);
+}
+
+std::string AssembleBeside(const std::string& rtlDirectory, const std::string& topFile,
+                           const std::string& besideFile, std::string_view prefix) {
+  CoreAssembler assembler(rtlDirectory);
+  assembler.Visit(besideFile);
+  const std::size_t held = assembler.FileCount();
+  assembler.Visit(topFile);
+  return assembler.Assembled(prefix, held);
 }
 
 }  // namespace hdl

@@ -16,6 +16,11 @@ namespace hdl {
 std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,
                          std::string_view prefix);
 
+// The closure of topFile without the files of besideFile's closure, which another file of the
+// same design already holds: their modules are still renamed where topFile's files use them.
+std::string AssembleBeside(const std::string& rtlDirectory, const std::string& topFile,
+                           const std::string& besideFile, std::string_view prefix);
+
 // Replaces every whole-word occurrence of each name in names by prefix + name.
 std::string PrefixNames(std::string_view text, const std::vector<std::string>& names,
                         std::string_view prefix);

@@ -1,6 +1,6 @@
 #include "hdl/testbench_text.h"
 
-#include "hdl/generated_file.h"
+#include "hdl/marked_files.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
 
@@ -22,29 +22,31 @@ std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& n
       "  integer checks = 0;\n"
       "  integer failed = 0;\n\n"
       "  " +
-      names.design + " dut (" + connections +
-      ");\n\n"
-      "  // Every comparison counts; a failed one names its time.\n"
-      "  task check;\n"
-      "    input [63:0] got;\n"
-      "    input [63:0] want;\n"
-      "    input [8*16:1] signal;\n"
-      "    begin\n"
-      "      checks = checks + 1;\n"
-      "      if (got !== want) begin\n"
-      "        failed = failed + 1;\n"
-      "        $display(\"FAIL at %0t: %0s is %0d, expected %0d\", $time, signal, got, want);\n"
-      "      end\n"
-      "    end\n"
-      "  endtask\n\n"
-      "  task report;\n"
-      "    begin\n"
-      "      $display(\"%0d checks, %0d failed\", checks, failed);\n"
-      "      if (failed != 0) $fatal(1);\n"
-      "      $finish;\n"
-      "    end\n"
-      "  endtask\n\n";
+      names.design + " dut (" + connections + ");\n\n" + CheckTasks();
   return text;
+}
+
+std::string CheckTasks() {
+  return "  // Every comparison counts; a failed one names its time.\n"
+         "  task check;\n"
+         "    input [63:0] got;\n"
+         "    input [63:0] want;\n"
+         "    input [8*16:1] signal;\n"
+         "    begin\n"
+         "      checks = checks + 1;\n"
+         "      if (got !== want) begin\n"
+         "        failed = failed + 1;\n"
+         "        $display(\"FAIL at %0t: %0s is %0d, expected %0d\", $time, signal, got, want);\n"
+         "      end\n"
+         "    end\n"
+         "  endtask\n\n"
+         "  task report;\n"
+         "    begin\n"
+         "      $display(\"%0d checks, %0d failed\", checks, failed);\n"
+         "      if (failed != 0) $fatal(1);\n"
+         "      $finish;\n"
+         "    end\n"
+         "  endtask\n\n";
 }
 
 std::string DecoderExpectations(const BlockDescription& block, int capacity) {

@@ -19,6 +19,10 @@ struct TestbenchNames {
 // check(got, want, signal) and report, the instance dut.
 std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& names);
 
+// The tasks check(got, want, signal) and report, for a testbench that declares the integers
+// checks and failed itself.
+std::string CheckTasks();
+
 // Expected decoder codewords in a ring of `capacity`: expSym (first symbol first), expNumerr,
 // expFail; queued, outCw, outSym and cameOut. The check runs at the rising edge of sysclk.
 std::string DecoderExpectations(const BlockDescription& block, int capacity);

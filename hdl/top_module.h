@@ -5,7 +5,7 @@
 #include <string>
 
 #include "hdl/block_description.h"
-#include "hdl/memory_tables.h"
+#include "hdl/hex_table_reader.h"
 
 namespace hdl {
 

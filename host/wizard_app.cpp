@@ -5,10 +5,11 @@
 #include <initializer_list>
 
 #include "description/description_format.h"
-#include "host/design_path.h"
+#include "host/help_file_path.h"
 #include "host/nav_code.h"
 #include "host/process_state.h"
 #include "host/summary_page.h"
+#include "platform/path_parts.h"
 #include "platform/platform.h"
 #include "platform/text_format.h"
 
@@ -78,7 +79,8 @@ void WizardApp::AddSummaryPage() {
 
 void WizardApp::SetDesignPath(const std::string& path) {
   designPath_ = path;
-  const DesignPathParts parts = SplitDesignPath(path);
+  const platform::PathParts parts =
+      platform::SplitPath(path, platform::PathSyntax::kSlashBackslashDrive);
   designDirectory_ = parts.directory;
   designBaseName_ = parts.baseName;
   designExtension_ = parts.extension;

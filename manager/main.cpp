@@ -7,13 +7,14 @@
 #include "hdl/generator.h"
 #include "hdl/refusal.h"
 #include "manager/program_paths.h"
+#include "manager/synthesis_figures.h"
 #include "manager/wizard_session.h"
 
 namespace {
 
 constexpr const char* kUsage =
-    "Usage: rsmanager [--force] DESIGN.v\n"
-    "       rsmanager --generate [--force] DESIGN.v\n"
+    "Usage: rsmanager [--force] [--figures] DESIGN.v\n"
+    "       rsmanager --generate [--force] [--figures] DESIGN.v\n"
     "       rsmanager --help\n"
     "\n"
     "Runs the RS CODEC wizard (rswizard) on DESIGN as its manager, printing a line per notice,\n"
@@ -22,10 +23,13 @@ constexpr const char* kUsage =
     "  NAME.v           the block as a self-contained Verilog-2005 design\n"
     "  NAME_tb.v        a self-checking testbench from the wizard's NAME.vec, when there is one\n"
     "  NAME_errors_tb.v a decoder's testbench with injected errors\n"
+    "  NAME_axis.v      the block behind AXI4-Stream ports, and NAME_axis_tb.v its testbench\n"
+    "  NAME.html        the datasheet: code, ports, timing, memories, error rates\n"
     "A .vhd or .tdf design gets NAME.cmp only.\n"
     "\n"
     "  --generate  generate from the existing NAME.cnx without starting the wizard\n"
     "  --force     also replace files that rsmanager did not write\n"
+    "  --figures   synthesize NAME.v with yosys (bench/hdl_figures.sh) for the datasheet\n"
     "  --help      show this text\n"
     "\n"
     "Exit status: 0 generated; 2 cancelled; 255 left with < Back; 1 anything else.\n";
@@ -35,21 +39,35 @@ int Fail(const std::string& message) {
   return 1;
 }
 
-int Generate(const std::string& design, bool force) {
+int Generate(const std::string& design, bool force, bool figures) {
+  hdl::GenerateRequest request{design, manager::HdlDirectories(), force, {}};
+  std::string figuresNote;
+  if (figures)
+    request.measure = [&](const std::string& text, std::string& note) {
+      const std::size_t slash = design.rfind('/');
+      const std::string file = design.substr(slash == std::string::npos ? 0 : slash + 1);
+      std::optional<hdl::SynthesisFigures> measured =
+          manager::MeasureDesign(file.substr(0, file.rfind('.')), text, note);
+      figuresNote = note;
+      return measured;
+    };
   try {
-    const hdl::GenerateResult result = hdl::Generate({design, manager::HdlDirectories(), force});
+    const hdl::GenerateResult result = hdl::Generate(request);
     for (const std::string& path : result.written) std::printf("wrote %s\n", path.c_str());
     if (!result.note.empty()) std::printf("rsmanager: %s\n", result.note.c_str());
+    if (!figuresNote.empty()) std::printf("rsmanager: %s\n", figuresNote.c_str());
     return 0;
   } catch (const hdl::Refusal& refusal) {
     return Fail(refusal.what());
+  } catch (const manager::FiguresFailed& failure) {
+    return Fail(std::string(failure.what()) + "; nothing written");
   }
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool generateOnly = false, force = false;
+  bool generateOnly = false, force = false, figures = false;
   std::string design;
   for (int i = 1; i < argc; ++i) {
     const std::string_view word = argv[i];
@@ -61,6 +79,8 @@ int main(int argc, char** argv) {
       generateOnly = true;
     } else if (word == "--force") {
       force = true;
+    } else if (word == "--figures") {
+      figures = true;
     } else if (word.starts_with("-")) {
       return Fail("unknown option " + std::string(word) + " (rsmanager --help lists them)");
     } else if (!design.empty()) {
@@ -70,15 +90,16 @@ int main(int argc, char** argv) {
     }
   }
   if (design.empty()) return Fail("no design file given (rsmanager --help)");
+  if (generateOnly) return Generate(design, force, figures);
+  // A refusal known now must not cost the user a whole wizard session.
   try {
-    hdl::CheckDesignFile(design);
+    hdl::CheckBeforeSession({design, manager::HdlDirectories(), force, {}});
   } catch (const hdl::Refusal& refusal) {
     return Fail(refusal.what());
   }
-  if (generateOnly) return Generate(design, force);
   switch (manager::RunWizardSession(design)) {
     case manager::SessionEnd::kFinished:
-      return Generate(design, force);
+      return Generate(design, force, figures);
     case manager::SessionEnd::kCancelled:
       return 2;
     case manager::SessionEnd::kBackedOut:

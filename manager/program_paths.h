@@ -14,4 +14,10 @@ std::optional<std::string> FindWizard();
 // ../share/rswizard/hdl from it, and the source tree's hdl/rtl.
 std::vector<std::string> HdlDirectories();
 
+// The first executable file called name in a directory of PATH.
+std::optional<std::string> FindOnPath(const std::string& name);
+
+// bench/hdl_figures.sh: ../share/rswizard/bench from the program, then the source tree's.
+std::optional<std::string> FindFiguresScript();
+
 }  // namespace manager

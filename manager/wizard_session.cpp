@@ -5,11 +5,11 @@
 #include <optional>
 #include <sstream>
 
-#include "hdl/design_path.h"
 #include "manager/program_paths.h"
 #include "platform/child_process.h"
 #include "platform/file_stamp.h"
 #include "platform/notice_receiver.h"
+#include "platform/path_parts.h"
 #include "platform/platform.h"
 
 namespace manager {
@@ -76,7 +76,7 @@ class DescriptionGuard {
 }  // namespace
 
 SessionEnd RunWizardSession(const std::string& designPath) {
-  const hdl::DesignPath design = hdl::SplitDesignPath(designPath);
+  const platform::PathParts design = platform::SplitPath(designPath, platform::PathSyntax::kSlash);
   const std::string cnx = design.Sibling(".cnx");
   const std::optional<std::string> wizard = FindWizard();
   if (!wizard) {

@@ -5,8 +5,8 @@
 
 #include "platform/text_format.h"
 #include "rsmath/generated_file.h"
+#include "rsmath/hex_table_writer.h"
 #include "rsmath/memory_table_names.h"
-#include "rsmath/memory_tables.h"
 
 namespace rsmath {
 

@@ -1,4 +1,5 @@
 #include "rswizard/codec_type_page.h"
+#include "rswizard/process_settings.h"
 
 namespace rswizard {
 
@@ -44,11 +45,6 @@ const platform::DialogTemplate& CodecTypeTemplate() {
   return t;
 }
 
-const char* ModuleNameFor(const RsSettings& settings) {
-  if (settings.Enc_Dec != 0) return kEncoderModule;
-  return settings.Disc_Stream == 1 ? kDiscreteDecoderModule : kStreamingDecoderModule;
-}
-
 CodecTypePage::CodecTypePage(description::WizardDescription& description,
                              const symbol::SymbolModel* model, const platform::Dialog* parent)
     : RsPage(CodecTypeTemplate(), description, model, parent) {}
@@ -59,7 +55,7 @@ void CodecTypePage::OnInitDialog(platform::Dialog& dialog) {
 }
 
 void CodecTypePage::OnClicked(platform::Dialog& dialog, int id) {
-  RsSettings& s = Settings();
+  rsblock::RsSettings& s = Settings();
   switch (id) {
     case kEncoderRadio:
       s.Enc_Dec = 1;
@@ -89,7 +85,7 @@ void CodecTypePage::OnClicked(platform::Dialog& dialog, int id) {
 void CodecTypePage::RefreshCodecType() {
   platform::Dialog* d = Window();
   if (!d) return;
-  const RsSettings& s = Settings();
+  const rsblock::RsSettings& s = Settings();
   d->Enable(kEncoderRadio, true);
   d->SetMarked(kEncoderRadio, s.Enc_Dec == 1);
   d->Enable(kDecoderRadio, true);
@@ -105,7 +101,7 @@ void CodecTypePage::RefreshCodecType() {
                  kDecoderTypeGroup, kSpeedAreaGroup})
     d->Enable(id, decoder);
 
-  Description().moduleName = ModuleNameFor(s);
+  Description().moduleName = rsblock::ModuleNameFor(s);
   RefreshPreview();
 }
 

@@ -1,6 +1,6 @@
 // The first page (template 126): encoder or decoder, and for a decoder its architecture and
-// its speed/area trade-off. It is the one place that names the module of the description, so
-// the name always follows the settings the page shows.
+// its speed/area trade-off. It is the one place that sets the module of the description
+// (rsblock/module_names.h), so the name always follows the settings the page shows.
 //
 // Control ids:
 //   1260  "Do you want an encoder or a decoder"  group box
@@ -17,8 +17,9 @@
 #include "description/wizard_description.h"
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
+#include "rsblock/module_names.h"
+#include "rsblock/rs_settings.h"
 #include "rswizard/rs_page.h"
-#include "rswizard/rs_settings.h"
 #include "symbol/symbol_model.h"
 
 namespace rswizard {
@@ -34,14 +35,7 @@ inline constexpr int kFullFasterRadio = 1266;
 inline constexpr int kHalfSmallerRadio = 1267;
 inline constexpr int kSpeedAreaGroup = 1268;
 
-inline constexpr const char* kEncoderModule = "RS_Enc";
-inline constexpr const char* kDiscreteDecoderModule = "rsdsca";
-inline constexpr const char* kStreamingDecoderModule = "rsstrb";
-
 const platform::DialogTemplate& CodecTypeTemplate();
-
-// The module name of the block the settings describe.
-const char* ModuleNameFor(const RsSettings& settings);
 
 class CodecTypePage : public RsPage {
  public:

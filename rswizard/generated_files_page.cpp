@@ -1,4 +1,5 @@
 #include "rswizard/generated_files_page.h"
+#include "rswizard/process_settings.h"
 
 #include "host/process_state.h"
 #include "rsmath/memory_table_names.h"
@@ -48,11 +49,12 @@ std::string VectorFileName(const std::string& directory, const std::string& base
   return directory + baseName + ".vec";
 }
 
-std::string InverseTableFileName(const std::string& directory, const RsSettings& settings) {
+std::string InverseTableFileName(const std::string& directory,
+                                 const rsblock::RsSettings& settings) {
   return directory + rsmath::InverseTableName(settings.m, settings.irrpol);
 }
 
-std::string EvnumTableFileName(const std::string& directory, const RsSettings& settings) {
+std::string EvnumTableFileName(const std::string& directory, const rsblock::RsSettings& settings) {
   return directory + rsmath::EvnumTableName(settings.m, settings.irrpol, settings.genstart);
 }
 
@@ -64,7 +66,7 @@ GeneratedFilesPage::GeneratedFilesPage(description::WizardDescription& descripti
 void GeneratedFilesPage::OnInitDialog(platform::Dialog& dialog) {
   RsPage::OnInitDialog(dialog);
   const host::ProcessState& state = host::State();
-  const RsSettings& s = Settings();
+  const rsblock::RsSettings& s = Settings();
 
   dialog.SetReadOnly(kVectorFileName, true);
   dialog.SetText(kVectorFileName, VectorFileName(state.designDirectory, state.designBaseName));
@@ -87,7 +89,7 @@ void GeneratedFilesPage::OnClicked(platform::Dialog& dialog, int id) {
     RsPage::OnClicked(dialog, id);
     return;
   }
-  RsSettings& s = Settings();
+  rsblock::RsSettings& s = Settings();
   s.generate_vectorfile = s.generate_vectorfile == 1 ? 0 : 1;
   RefreshVectorFileControls();
 }

@@ -17,8 +17,8 @@
 #include "description/wizard_description.h"
 #include "platform/dialog.h"
 #include "platform/dialog_template.h"
+#include "rsblock/rs_settings.h"
 #include "rswizard/rs_page.h"
-#include "rswizard/rs_settings.h"
 #include "symbol/symbol_model.h"
 
 namespace rswizard {
@@ -36,8 +36,8 @@ const platform::DialogTemplate& GeneratedFilesTemplate();
 // The names the files are written under: the vector file after the design, the memory tables
 // after the field and the first root, all in the design's directory.
 std::string VectorFileName(const std::string& directory, const std::string& baseName);
-std::string InverseTableFileName(const std::string& directory, const RsSettings& settings);
-std::string EvnumTableFileName(const std::string& directory, const RsSettings& settings);
+std::string InverseTableFileName(const std::string& directory, const rsblock::RsSettings& settings);
+std::string EvnumTableFileName(const std::string& directory, const rsblock::RsSettings& settings);
 
 class GeneratedFilesPage : public RsPage {
  public:

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <span>
 
+#include "rsblock/primitive_polynomials.h"
+#include "rsblock/settings_range.h"
 #include "rswizard/page_text.h"
-#include "rswizard/primitive_polynomials.h"
-#include "rswizard/rs_settings.h"
-#include "rswizard/rs_settings_range.h"
+#include "rswizard/process_settings.h"
 
 namespace rswizard {
 
@@ -121,7 +121,8 @@ const ParameterPage::FieldRule* ParameterPage::RuleOf(int id) {
   static constexpr FieldRule kRules[] = {
       {kBitsPerSymbolField,
        [](const FieldValues&) -> FieldRange {
-         return {kMinBitsPerSymbol, kMaxBitsPerSymbol, kMinBitsPerSymbol};
+         return {rsblock::kMinBitsPerSymbol, rsblock::kMaxBitsPerSymbol,
+                 rsblock::kMinBitsPerSymbol};
        },
        BitsNotIntegerMessage, BitsTooSmallMessage, BitsTooBigMessage, true, false,
        &ParameterPage::ApplyBitsPerSymbol},
@@ -129,20 +130,21 @@ const ParameterPage::FieldRule* ParameterPage::RuleOf(int id) {
       // follows n = 5 and takes r to 4, as the message says.
       {kCodewordLengthField,
        [](const FieldValues& f) -> FieldRange {
-         return {SaturatedInt(CodewordMin(f.check)), SaturatedInt(FieldMax(f.m)),
-                 kMinCodewordLength};
+         return {SaturatedInt(rsblock::CodewordMin(f.check)), SaturatedInt(rsblock::FieldMax(f.m)),
+                 rsblock::kMinCodewordLength};
        },
        CodewordNotIntegerMessage, CodewordTooSmallMessage, CodewordTooBigMessage, false, true,
        &ParameterPage::ApplyCodewordLength},
       {kCheckSymbolsField,
        [](const FieldValues& f) -> FieldRange {
-         return {kMinCheckSymbols, SaturatedInt(CheckMax(f.n)), kMinCheckSymbols};
+         return {rsblock::kMinCheckSymbols, SaturatedInt(rsblock::CheckMax(f.n)),
+                 rsblock::kMinCheckSymbols};
        },
        [](int) { return CheckNotIntegerMessage(); }, [](int) { return CheckTooSmallMessage(); },
        CheckTooBigMessage, false, false, &ParameterPage::ApplyCheckSymbols},
       {kFirstRootField,
        [](const FieldValues& f) -> FieldRange {
-         return {0, SaturatedInt(RootMax(f.check, f.m)), 0};
+         return {0, SaturatedInt(rsblock::RootMax(f.check, f.m)), 0};
        },
        RootNotIntegerMessage, RootTooSmallMessage, RootTooBigMessage, false, true,
        &ParameterPage::ApplyFirstRoot},
@@ -169,12 +171,12 @@ void ParameterPage::FillFieldPolynomials(int mm) {
   platform::Dialog* d = Window();
   if (!d) return;
   const int cur = FieldValue(kFieldPolynomialField);
-  const std::span<const int> row = PolynomialsFor(mm);
+  const std::span<const int> row = rsblock::PolynomialsFor(mm);
   d->ClearItems(kFieldPolynomialField);
   for (int p : row) d->AddItem(kFieldPolynomialField, DecimalText(p));
   // An m outside 4..8 has no row to fall back on; the bits field never keeps such an m.
   if (row.empty()) return;
-  if (IsPolynomialOf(mm, cur)) {
+  if (rsblock::IsPolynomialOf(mm, cur)) {
     Settings().irrpol = cur;
   } else {
     d->SetText(kFieldPolynomialField, DecimalText(row.front()));
@@ -184,26 +186,27 @@ void ParameterPage::FillFieldPolynomials(int mm) {
 
 void ParameterPage::FillCodewordLengths(int r, int mm) {
   if (!Window()) return;
-  const long long lo = CodewordMin(r);
-  const long long hi = FieldMax(mm);
+  const long long lo = rsblock::CodewordMin(r);
+  const long long hi = rsblock::FieldMax(mm);
   // With no codeword left above r, the smallest codeword of all.
-  const int resetTo = r < hi ? SaturatedInt(lo) : kMinCodewordLength;
+  const int resetTo = r < hi ? SaturatedInt(lo) : rsblock::kMinCodewordLength;
   // A kept value is shown as the list writes it.
   Settings().n = Refill(kCodewordLengthField, lo, hi, hi, resetTo, true);
 }
 
 void ParameterPage::FillCheckSymbols(int nn) {
   if (!Window()) return;
-  const long long hi = CheckMax(nn);
-  Settings().check = Refill(kCheckSymbolsField, kMinCheckSymbols, hi, hi, kMinCheckSymbols);
+  const long long hi = rsblock::CheckMax(nn);
+  Settings().check =
+      Refill(kCheckSymbolsField, rsblock::kMinCheckSymbols, hi, hi, rsblock::kMinCheckSymbols);
 }
 
 void ParameterPage::FillFirstRoots(int r, int mm) {
   if (!Window()) return;
-  const long long hi = RootMax(r, mm);
+  const long long hi = rsblock::RootMax(r, mm);
   // A root is a field exponent: a check count below 0 (never kept by the check field) must not
   // stretch the list past the field.
-  Settings().genstart = Refill(kFirstRootField, 0, hi, std::min(hi, FieldMax(mm)), 0);
+  Settings().genstart = Refill(kFirstRootField, 0, hi, std::min(hi, rsblock::FieldMax(mm)), 0);
 }
 
 void ParameterPage::ApplyPreset(int m, int n, int r, int p, int g) {
@@ -228,7 +231,7 @@ void ParameterPage::OnInitDialog(platform::Dialog& dialog) {
   RsPage::OnInitDialog(dialog);
   // Showing the page is presetting it to the settings: the refills then work on a copy of the
   // values the page was shown with, even where one of them has just changed a setting.
-  const RsSettings s = Settings();
+  const rsblock::RsSettings s = Settings();
   ApplyPreset(s.m, s.n, s.check, s.irrpol, s.genstart);
 }
 
@@ -275,11 +278,11 @@ void ParameterPage::LeaveFieldPolynomial() {
   platform::Dialog* d = Window();
   const int mm = FieldValue(kBitsPerSymbolField);
   const int value = FieldValue(kFieldPolynomialField);
-  if (IsPolynomialOf(mm, value)) {
+  if (rsblock::IsPolynomialOf(mm, value)) {
     Settings().irrpol = value;
     return;
   }
-  const int first = DefaultPolynomialFor(mm);
+  const int first = rsblock::DefaultPolynomialFor(mm);
   if (first == 0) return;  // no row for such an m: nothing to reset to
   d->SetText(kFieldPolynomialField, DecimalText(first));
   Settings().irrpol = first;

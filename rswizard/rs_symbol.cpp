@@ -1,4 +1,5 @@
 #include "rswizard/rs_symbol.h"
+#include "rswizard/process_settings.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -8,7 +9,7 @@
 
 #include "host/process_state.h"
 #include "platform/text_format.h"
-#include "rswizard/rs_ports.h"
+#include "rsblock/block_ports.h"
 #include "rswizard/rs_wizard_app.h"
 #include "symbol/symbol_colors.h"
 
@@ -58,11 +59,11 @@ class SymbolBuilder {
   }
 
   // The pin of a port: pointing in from the box's left edge or from its right edge (x = boxWidth).
-  void Pin(const RsPort& port, const RsSettings& settings, int boxWidth) {
-    const int bits = PortBits(port, settings);
-    const bool bus = port.width != PortWidth::Wire;
+  void Pin(const rsblock::RsPort& port, const rsblock::RsSettings& settings, int boxWidth) {
+    const int bits = rsblock::PortBits(port, settings);
+    const bool bus = port.width != rsblock::PortWidth::Wire;
     const std::string label = bus ? BusLabel(port.name, bits) : port.name;
-    const bool left = port.side == PinSide::Left;
+    const bool left = port.side == rsblock::PinSide::Left;
     model_.AddPin(std::make_unique<symbol::SymbolPin>(
         left ? 0 : boxWidth, port.y, left ? kRsPinLength : -kRsPinLength, 0, label, label,
         bus && bits >= 2 ? 1 : 0, port.output ? symbol::kPinOut : symbol::kPinIn,
@@ -94,7 +95,7 @@ std::string PolynomialText(int p) {
   return text;
 }
 
-std::string KindText(const RsSettings& settings) {
+std::string KindText(const rsblock::RsSettings& settings) {
   if (settings.Enc_Dec == 1) return "encoder";
   std::string text = "decoder";
   text = (settings.Disc_Stream == 1 ? "discrete " : "streaming ") + text;
@@ -133,7 +134,7 @@ int RsBoxWidth(const RsBoxMeasures& measures) {
   return w;
 }
 
-void BuildRsSymbol(symbol::SymbolModel& model, const RsSettings& settings,
+void BuildRsSymbol(symbol::SymbolModel& model, const rsblock::RsSettings& settings,
                    const std::string& designBaseName, const symbol::TextSizer& sizer) {
   const std::string rsinLabel = BusLabel("rsin", settings.m);
   const std::string rsoutLabel = BusLabel("rsout", settings.m);
@@ -177,8 +178,8 @@ void BuildRsSymbol(symbol::SymbolModel& model, const RsSettings& settings,
   build.BoxLine(16, 16, inner, 0);
   build.BoxLine(16, 208, inner, 0);
 
-  for (const RsPort* port : kRsPinsInOrder)
-    if (HasPort(*port, settings)) build.Pin(*port, settings, w);
+  for (const rsblock::RsPort* port : rsblock::kRsPinsInOrder)
+    if (rsblock::HasPort(*port, settings)) build.Pin(*port, settings, w);
 }
 
 void BuildRsSymbol() {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "symbol/symbol_model.h"
 #include "symbol/text_measurer.h"
 
@@ -25,7 +25,7 @@ std::string PolynomialText(int p);
 
 // "encoder", or "full discrete decoder", "half discrete decoder", "full streaming decoder",
 // "half streaming decoder".
-std::string KindText(const RsSettings& settings);
+std::string KindText(const rsblock::RsSettings& settings);
 
 // The design base name as it fits maxWidth pixels in that font: whole, or cut with "..." after
 // the longest start that fits, or empty (also for names of 255 characters or more).
@@ -49,7 +49,7 @@ struct RsBoxMeasures {
 int RsBoxWidth(const RsBoxMeasures& measures);
 
 // Replaces the symbol in `model` by the one of `settings`, measuring every text with `sizer`.
-void BuildRsSymbol(symbol::SymbolModel& model, const RsSettings& settings,
+void BuildRsSymbol(symbol::SymbolModel& model, const rsblock::RsSettings& settings,
                    const std::string& designBaseName,
                    const symbol::TextSizer& sizer = symbol::MeasureText);
 

@@ -2,13 +2,14 @@
 
 #include "host/process_state.h"
 #include "platform/text_format.h"
+#include "rsblock/block_ports.h"
+#include "rsblock/description_keys.h"
+#include "rsblock/settings_range.h"
 #include "rsmath/galois_field.h"
 #include "rsmath/memory_table_names.h"
 #include "rsmath/rs_vector_writer.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_pages.h"
-#include "rswizard/rs_ports.h"
-#include "rswizard/rs_settings.h"
-#include "rswizard/rs_settings_range.h"
 #include "rswizard/rs_symbol.h"
 
 namespace rswizard {
@@ -16,20 +17,17 @@ namespace rswizard {
 namespace {
 
 constexpr const char* kNoDefault = "NODEFVAL";
-constexpr int kGeneratorConstants = 51;
-constexpr int kRootConstants = 50;
-constexpr int kNegRootConstants = 26;
 
-const char* SpeedText(const RsSettings& s) {
-  return s.Fast_Small == 1 ? "full" : "half";
+const char* SpeedText(const rsblock::RsSettings& s) {
+  return s.Fast_Small == 1 ? rsblock::kFullSpeed : rsblock::kHalfSpeed;
 }
 
 // Each port with its connection; a bus counts its bits from 1.
-void AddPorts(description::WizardDescription& d, const RsSettings& s) {
-  for (const RsPort& port : kRsPorts) {
-    if (!HasPort(port, s)) continue;
-    const bool bus = port.width != PortWidth::Wire;
-    d.AddUsedPort(port.name, PortBits(port, s),
+void AddPorts(description::WizardDescription& d, const rsblock::RsSettings& s) {
+  for (const rsblock::RsPort& port : rsblock::kRsPorts) {
+    if (!rsblock::HasPort(port, s)) continue;
+    const bool bus = port.width != rsblock::PortWidth::Wire;
+    d.AddUsedPort(port.name, rsblock::PortBits(port, s),
                   port.output ? description::kOutput : description::kInput, bus ? 1 : 0,
                   kNoDefault);
   }
@@ -54,42 +52,43 @@ bool RsWizardApp::SetUpPages() {
 
 void RsWizardApp::LoadSettings() {
   const description::WizardDescription& d = Description();
-  const RsSettings& defaults = kReadDefaults;
-  RsSettings& s = Settings();
-  s.Enc_Dec = d.privates.LookupInt("Enc_Dec", defaults.Enc_Dec);
-  s.Disc_Stream = d.privates.LookupInt("Disc_Stream", defaults.Disc_Stream);
-  s.Fast_Small = d.privates.LookupInt("Fast_Small", defaults.Fast_Small);
-  s.m = d.constants.LookupInt("m", defaults.m);
-  s.n = d.constants.LookupInt("n", defaults.n);
-  s.check = d.constants.LookupInt("check", defaults.check);
-  s.irrpol = d.constants.LookupInt("irrpol", defaults.irrpol);
-  // The constant "genstart" is written for the block only; the private carries the setting.
-  s.genstart = d.privates.LookupInt("GENSTART_V", defaults.genstart);
-  s.generate_vectorfile = d.privates.LookupInt("generate_vectorfile", defaults.generate_vectorfile);
+  const rsblock::RsSettings& defaults = rsblock::kReadDefaults;
+  rsblock::RsSettings& s = Settings();
+  s.Enc_Dec = d.privates.LookupInt(rsblock::kEncoderOrDecoderKey, defaults.Enc_Dec);
+  s.Disc_Stream = d.privates.LookupInt(rsblock::kDiscreteOrStreamingKey, defaults.Disc_Stream);
+  s.Fast_Small = d.privates.LookupInt(rsblock::kFullOrHalfKey, defaults.Fast_Small);
+  s.m = d.constants.LookupInt(rsblock::kBitsPerSymbolKey, defaults.m);
+  s.n = d.constants.LookupInt(rsblock::kCodewordLengthKey, defaults.n);
+  s.check = d.constants.LookupInt(rsblock::kCheckSymbolsKey, defaults.check);
+  s.irrpol = d.constants.LookupInt(rsblock::kFieldPolynomialKey, defaults.irrpol);
+  // The constant genstart is written for the block only; the private carries the setting.
+  s.genstart = d.privates.LookupInt(rsblock::kFirstRootSettingKey, defaults.genstart);
+  s.generate_vectorfile =
+      d.privates.LookupInt(rsblock::kVectorFileKey, defaults.generate_vectorfile);
   // A hand-edited description may hold anything; the pages and the field arithmetic index
   // fixed tables with these values.
-  BringIntoRange(s);
+  rsblock::BringIntoRange(s);
 }
 
 void RsWizardApp::StoreSettings() {
   description::WizardDescription& d = Description();
-  const RsSettings& s = Settings();
+  const rsblock::RsSettings& s = Settings();
   const host::ProcessState& state = host::State();
 
   d.ClearStores();
-  d.AddPrivate("Enc_Dec", s.Enc_Dec);
+  d.AddPrivate(rsblock::kEncoderOrDecoderKey, s.Enc_Dec);
   if (s.Enc_Dec == 0) {
-    d.AddPrivate("Disc_Stream", s.Disc_Stream);
-    d.AddPrivate("Fast_Small", s.Fast_Small);
-    d.AddConstant("speed", SpeedText(s));
+    d.AddPrivate(rsblock::kDiscreteOrStreamingKey, s.Disc_Stream);
+    d.AddPrivate(rsblock::kFullOrHalfKey, s.Fast_Small);
+    d.AddConstant(rsblock::kSpeedKey, SpeedText(s));
   }
-  d.AddConstant("m", s.m);
-  d.AddConstant("n", s.n);
-  d.AddConstant("check", s.check);
-  d.AddConstant("irrpol", s.irrpol);
-  d.AddConstant("genstart", s.genstart);
-  d.AddPrivate("GENSTART_V", s.genstart);
-  d.AddPrivate("generate_vectorfile", s.generate_vectorfile);
+  d.AddConstant(rsblock::kBitsPerSymbolKey, s.m);
+  d.AddConstant(rsblock::kCodewordLengthKey, s.n);
+  d.AddConstant(rsblock::kCheckSymbolsKey, s.check);
+  d.AddConstant(rsblock::kFieldPolynomialKey, s.irrpol);
+  d.AddConstant(rsblock::kFirstRootKey, s.genstart);
+  d.AddPrivate(rsblock::kFirstRootSettingKey, s.genstart);
+  d.AddPrivate(rsblock::kVectorFileKey, s.generate_vectorfile);
 
   const rsmath::GaloisField field{s.m, s.n, s.irrpol, s.check, s.genstart};
   field.BuildPowerTable();
@@ -111,23 +110,23 @@ void RsWizardApp::StoreSettings() {
   const rsmath::RsTables& tables = rsmath::Tables();
   if (s.Enc_Dec == 1) {
     writer.WriteEncoderFiles();
-    for (int i = 0; i < kGeneratorConstants; ++i)
-      d.AddConstant(platform::Format("gg%d", i),
+    for (int i = 0; i < rsblock::kGeneratorConstants; ++i)
+      d.AddConstant(platform::Format(rsblock::kGeneratorCoefficientKey, i),
                     tables.generatorPoly.at(static_cast<std::size_t>(i)));
   }
 
   AddPorts(d, s);
 
   if (s.Enc_Dec == 0) {
-    d.AddConstant("inv_file", rsmath::InverseTableName(s.m, s.irrpol));
-    d.AddConstant("evnum_file", rsmath::EvnumTableName(s.m, s.irrpol, s.genstart));
-    d.AddConstant("wide", rsmath::numerrWidth(s.check));
+    d.AddConstant(rsblock::kInverseTableKey, rsmath::InverseTableName(s.m, s.irrpol));
+    d.AddConstant(rsblock::kEvnumTableKey, rsmath::EvnumTableName(s.m, s.irrpol, s.genstart));
+    d.AddConstant(rsblock::kNumerrWidthKey, rsmath::numerrWidth(s.check));
     writer.WriteDecoderFiles();
-    for (int j = 1; j <= kRootConstants; ++j)
-      d.AddConstant(platform::Format("root%d", j),
+    for (int j = 1; j <= rsblock::kRootConstants; ++j)
+      d.AddConstant(platform::Format(rsblock::kRootKey, j),
                     tables.rootTable.at(static_cast<std::size_t>(j - 1)));
-    for (int k = 0; k < kNegRootConstants; ++k)
-      d.AddConstant(platform::Format("negroot%d", k),
+    for (int k = 0; k < rsblock::kNegRootConstants; ++k)
+      d.AddConstant(platform::Format(rsblock::kNegRootKey, k),
                     tables.negRootTable.at(static_cast<std::size_t>(k)));
   }
 

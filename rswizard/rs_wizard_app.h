@@ -24,7 +24,7 @@ class RsWizardApp : public host::WizardApp {
   // the generic set-up refuses the design name or the description file.
   bool SetUpPages() override;
   // The nine settings from the privates and constants, each with its read default when the key
-  // is missing, then brought into range (BringIntoRange).
+  // is missing, then brought into range (rsblock::BringIntoRange).
   void LoadSettings() override;
   // The configured block into the stores: privates, constants, ports with their connections,
   // the generated memory and vector files and the final symbol.

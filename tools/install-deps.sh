@@ -3,11 +3,16 @@
 # there already (so that an offline machine that has the packages still builds).
 set -euo pipefail
 
-packages=(cmake ninja-build g++ pkg-config python3 clang-format
-          libgtest-dev libgmock-dev libbenchmark-dev
-          qt6-base-dev fonts-liberation2 dpkg-dev file lintian
-          iverilog verilator yosys ghdl nextpnr-ice40)
-if [ "${RSWIZARD_WITH_CLANG:-1}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
+# With package names as arguments it installs those instead, when missing.
+if [ $# -gt 0 ]; then
+  packages=("$@")
+else
+  packages=(cmake ninja-build g++ pkg-config python3 clang-format
+            libgtest-dev libgmock-dev libbenchmark-dev
+            qt6-base-dev fonts-liberation2 dpkg-dev file lintian
+            iverilog verilator yosys ghdl nextpnr-ice40)
+  if [ "${RSWIZARD_WITH_CLANG:-1}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
+fi
 
 missing=()
 for p in "${packages[@]}"; do

@@ -24,9 +24,11 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -qq --no-install-recommends "$deb" >/dev/null
 [ ! -e /usr/lib/rswizard ] || fail "the console package holds the GUI module"
 ex=/usr/share/rswizard/examples hlp=/usr/share/rswizard/rswizard.hlp
-for f in /usr/bin/rswizard $hlp /usr/share/{man/man1/rswizard.1.gz,doc/rswizard/copyright}; do
+for f in /usr/bin/rswizard $hlp /usr/share/{man/man1/rswizard.1.gz,doc/rswizard/{copyright,console.md,hdl.md}}; do
   [ -f "$f" ] || fail "$f is not installed"
 done
+# Every example, the decoders' memory tables among them, as in the source tree.
+diff -r "$src/examples" $ex || fail "the installed examples differ from examples/"
 
 # Both programs on the example in the same directory, one after the other.
 for program in /usr/bin/rswizard "$build/app/rswizard"; do
@@ -57,6 +59,15 @@ if [ -n "$(find "$build" -maxdepth 3 -name rsmanager -type f -perm -u+x)" ]; the
   mkdir "$work/enc" && cd "$work/enc"
   RSWIZARD_UI=console /usr/bin/rsmanager rs.v <$ex/default_encoder.events >manager.out 2>&1 ||
     fail "rsmanager on default_encoder.events: $(cat manager.out)"
+  # The design's opening comment names the installed guide; the datasheet comes beside it.
+  guide=$(grep -o -m 1 '/usr/share/doc/rswizard/[a-z]*\.md' rs.v) || fail "rs.v names no guide"
+  [ -f "$guide" ] || fail "rs.v names $guide, which is not installed"
+  [ -f rs.html ] || fail "rsmanager wrote no datasheet"
+  [ -f /usr/share/rswizard/bench/hdl_figures.sh ] || fail "hdl_figures.sh is not installed"
+  # An installed decoder example with its tables, copied as a user would, generates as it is.
+  cp $ex/dvb_decoder.cnx $ex/*_8_285*.hex .
+  /usr/bin/rsmanager --generate dvb_decoder.v >manager.out 2>&1 ||
+    fail "rsmanager --generate on the installed DVB example: $(cat manager.out)"
   if command -v iverilog >/dev/null; then
     iverilog -o tb rs_tb.v rs.v && vvp -n tb | grep -q " checks, 0 failed" || fail "rs_tb.v failed"
   fi

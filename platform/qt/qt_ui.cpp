@@ -1,22 +1,19 @@
 #include "platform/qt/qt_ui.h"
 
-#include <QDialogButtonBox>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFontDatabase>
 #include <QMessageBox>
-#include <QPlainTextEdit>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QThread>
-#include <QVBoxLayout>
 #include <cstdlib>
 #include <string>
 
 #include "platform/qt/qt_dialog_window.h"
 #include "platform/qt/qt_draw_context.h"
+#include "platform/qt/qt_help_viewer.h"
 
 namespace platform::qt {
 
@@ -151,23 +148,8 @@ void QtUi::ShowHelp(const std::string& helpFilePath, const std::string& key) {
                "Corvex Plug-In Manager");
     return;
   }
-  const QString text = QString::fromUtf8(file.readAll());
-  QDialog viewer(QApplication::activeModalWidget());
-  viewer.setWindowTitle(key.empty() ? QString("Help") : ToQString(key));
-  auto* layout = new QVBoxLayout(&viewer);
-  auto* page = new QPlainTextEdit(&viewer);
-  page->setReadOnly(true);
-  page->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  // The help file lines its columns up with blanks, which only a fixed-pitch font keeps.
-  page->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
-  page->setPlainText(text);
-  page->setObjectName("helpText");
-  layout->addWidget(page);
-  auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &viewer);
-  QObject::connect(buttons, &QDialogButtonBox::rejected, &viewer, &QDialog::reject);
-  layout->addWidget(buttons);
-  viewer.resize(600, 460);
-  viewer.exec();
+  ShowHelpWindow(QApplication::activeModalWidget(), key.empty() ? QString("Help") : ToQString(key),
+                 QString::fromUtf8(file.readAll()));
 }
 
 Rect QtUi::ScreenRect() const {

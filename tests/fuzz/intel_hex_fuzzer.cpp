@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-#include "hdl/memory_tables.h"
+#include "hdl/hex_table_reader.h"
 #include "hdl/refusal.h"
 
 namespace {

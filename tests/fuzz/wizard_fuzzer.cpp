@@ -27,7 +27,7 @@
 #include "platform/console/console_ui.h"
 #include "platform/platform.h"
 #include "rsmath/galois_field.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_wizard_app.h"
 #include "symbol/symbol_model.h"
 #include "tests/support/wizard_output_checks.h"
@@ -110,7 +110,7 @@ struct RunResult {
 RunResult RunOnce(MemoryFiles& files, const std::vector<std::string>& words,
                   const std::string& events) {
   host::ResetProcessState();
-  rswizard::Settings() = rswizard::RsSettings{};
+  rswizard::Settings() = rsblock::RsSettings{};
   rsmath::ResetTables();
   std::istringstream in(events);
   std::ostringstream out;

@@ -2,18 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/hdl/test_block.h"
+
 namespace hdl {
 namespace {
-
-BlockDescription Decoder(BlockKind kind, bool full, int m, int n, int r) {
-  BlockDescription block;
-  block.kind = kind;
-  block.full = full;
-  block.m = m;
-  block.n = n;
-  block.check = r;
-  return block;
-}
 
 struct TimingRow {
   const char* what;
@@ -27,18 +19,18 @@ struct TimingRow {
 // (3r + t)(t+1) + 1. The received memory covers 2n + latency + 2 clocks of words.
 TEST(DecoderTimingTest, WorkedDesigns) {
   const TimingRow rows[] = {
-      {"DVB full streaming", Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16),
+      {"DVB full streaming", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
        SolverKind::kArray, 0, 26, 17, 204, 0, 233, 512, 32, 17},
-      {"DVB half streaming", Decoder(BlockKind::kStreamingDecoder, false, 8, 204, 16),
+      {"DVB half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16),
        SolverKind::kFolded, 3, 181, 181, 204, 0, 388, 1024, 32, 17},
-      {"(255,223) half streaming", Decoder(BlockKind::kStreamingDecoder, false, 8, 255, 32),
+      {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32),
        SolverKind::kFolded, 1, 1905, 1905, 1905, 1650, 2163, 1024, 64, 17},
-      {"(15,11) full discrete", Decoder(BlockKind::kDiscreteDecoder, true, 4, 15, 4),
+      {"(15,11) full discrete", TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4),
        SolverKind::kArray, 0, 8, 5, 15, 1, 26, 64, 8, 9},
       {"(51,1) half discrete: no folded count fits",
-       Decoder(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51, 1,
-       131, 256, 64, 13},
-      {"(255,239) half discrete", Decoder(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
+       TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
+       1, 131, 256, 64, 13},
+      {"(255,239) half discrete", TestBlock(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
        SolverKind::kFolded, 1, 505, 505, 505, 250, 763, 1024, 32, 17},
   };
   for (const TimingRow& row : rows) {
@@ -58,13 +50,14 @@ TEST(DecoderTimingTest, WorkedDesigns) {
 }
 
 TEST(DecoderTimingTest, SolverSummaryNamesTheChoice) {
-  EXPECT_EQ(SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, true, 8, 204, 16))),
-            "3t+1-element array");
   EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16))),
+      "3t+1-element array");
+  EXPECT_EQ(
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
       "folded, 3 multipliers");
   EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(Decoder(BlockKind::kStreamingDecoder, false, 8, 255, 32))),
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32))),
       "folded, 1 multiplier");
 }
 

@@ -1,96 +1,45 @@
-// The properties that RTL modules state under `ifdef FORMAL are proved on the sources; the
-// generated block leaves them out, whole, and keeps every other line as it is.
+#include "hdl/rtl_assembly.h"
+
 #include <gtest/gtest.h>
 
 #include <string>
 
-#include "hdl/refusal.h"
-#include "hdl/rtl_assembly.h"
 #include "tests/support/fake_platform.h"
 
+namespace hdl {
 namespace {
 
-std::string Assemble(const std::string& text) {
+// A block whose top uses a memory, and a wrapper that uses its own FIFO and the same memory.
+void WriteSources(const testsupport::TempDir& dir) {
+  testsupport::WriteFileText(dir.Path() / "core.v",
+                             "// uses: mem.v\nmodule core;\n  mem u();\nendmodule\n");
+  testsupport::WriteFileText(dir.Path() / "mem.v", "// uses:\nmodule mem;\nendmodule\n");
+  testsupport::WriteFileText(dir.Path() / "wrap.v",
+                             "// uses: fifo.v\nmodule wrap;\n  fifo u();\nendmodule\n");
+  testsupport::WriteFileText(dir.Path() / "fifo.v",
+                             "// uses: mem.v\nmodule fifo;\n  mem u();\nendmodule\n");
+}
+
+TEST(AssembleBesideTest, LeavesOutWhatTheOtherFileHoldsAndStillRenamesIt) {
   testsupport::TempDir dir;
-  testsupport::WriteFileText(dir.Path() / "top.v", text);
-  return hdl::AssembleCore(dir.Dir(), "top.v", "p_");
+  WriteSources(dir);
+  const std::string text = AssembleBeside(dir.Dir(), "wrap.v", "core.v", "b_");
+  EXPECT_NE(text.find("module b_wrap;"), std::string::npos) << text;
+  EXPECT_NE(text.find("module b_fifo;"), std::string::npos) << text;
+  EXPECT_NE(text.find("  b_mem u();"), std::string::npos) << text;
+  EXPECT_EQ(text.find("module b_mem"), std::string::npos) << text;
+  EXPECT_EQ(text.find("module b_core"), std::string::npos) << text;
+  EXPECT_EQ(text.find("// uses:"), std::string::npos) << text;
 }
 
-constexpr const char* kHead = "\n// verilator lint_off DECLFILENAME\n\n// top.v\n";
-
-TEST(RtlAssembly, LeavesOutFormalBlocksWhole) {
-  const std::string text =
-      "module top(input clk);\n"
-      "  reg a_q;\n"
-      "`ifdef FORMAL\n"
-      "  reg f_past_valid_q = 1'b0;\n"
-      "  `ifdef FORMAL_TOP_top\n"
-      "  always @(*) assume (a_q);\n"
-      "  `else\n"
-      "  always @(*) assert (a_q);\n"
-      "  `endif\n"
-      "`endif  // FORMAL\n"
-      "endmodule\n";
-  EXPECT_EQ(Assemble(text), std::string(kHead) +
-                                "module p_top(input clk);\n"
-                                "  reg a_q;\n"
-                                "endmodule\n");
-}
-
-TEST(RtlAssembly, KeepsOtherConditionals) {
-  const std::string text =
-      "module top;\n"
-      "`ifdef FORMALITY\n"
-      "  wire a;\n"
-      "`endif\n"
-      "`ifndef FORMAL\n"
-      "  wire b;\n"
-      "`endif\n"
-      "  `ifdef  FORMAL\t\n"
-      "  wire c;\n"
-      "  `endif\n"
-      "endmodule\n";
-  EXPECT_EQ(Assemble(text), std::string(kHead) +
-                                "module p_top;\n"
-                                "`ifdef FORMALITY\n"
-                                "  wire a;\n"
-                                "`endif\n"
-                                "`ifndef FORMAL\n"
-                                "  wire b;\n"
-                                "`endif\n"
-                                "endmodule\n");
-}
-
-TEST(RtlAssembly, RefusesAFormalBlockLeftOpen) {
-  EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n  `ifdef X\n  `endif\nendmodule\n"),
-               hdl::Refusal);
-}
-
-// Design lines under `else would be lost with the block, or properties kept: either is wrong.
-TEST(RtlAssembly, RefusesAFormalBlockWithAnElse) {
-  EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n`else\n  wire a;\n`endif\nendmodule\n"),
-               hdl::Refusal);
-  EXPECT_THROW(Assemble("module top;\n`ifdef FORMAL\n`elsif X\n`endif\nendmodule\n"), hdl::Refusal);
-}
-
-// Every core of the block: the properties of its files gone, every module still closed.
-TEST(RtlAssembly, TheBlockCarriesNoProperties) {
-  const std::string rtl = std::string(RS_SOURCE_DIR) + "/hdl/rtl/";
-  for (const char* top : {"rs_encoder.v", "rs_decoder.v"}) {
-    SCOPED_TRACE(top);
-    const std::string text = hdl::AssembleCore(rtl, top, "x_");
-    EXPECT_EQ(text.find("FORMAL"), std::string::npos);
-    EXPECT_EQ(text.find("assert"), std::string::npos);
-    std::size_t modules = 0, ends = 0;
-    for (std::size_t at = text.find("\nmodule "); at != std::string::npos;
-         at = text.find("\nmodule ", at + 1))
-      ++modules;
-    for (std::size_t at = text.find("\nendmodule"); at != std::string::npos;
-         at = text.find("\nendmodule", at + 1))
-      ++ends;
-    EXPECT_GT(modules, 0u);
-    EXPECT_EQ(modules, ends);
-  }
+TEST(AssembleBesideTest, KeepsWhatTheOtherFileLacks) {
+  testsupport::TempDir dir;
+  WriteSources(dir);
+  testsupport::WriteFileText(dir.Path() / "plain.v", "// uses:\nmodule plain;\nendmodule\n");
+  const std::string text = AssembleBeside(dir.Dir(), "wrap.v", "plain.v", "b_");
+  EXPECT_NE(text.find("module b_mem;"), std::string::npos) << text;
+  EXPECT_EQ(text.find("module b_plain"), std::string::npos) << text;
 }
 
 }  // namespace
+}  // namespace hdl

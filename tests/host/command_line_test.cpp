@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "host/command_line.h"
-#include "host/design_path.h"
+#include "host/help_file_path.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
@@ -92,33 +92,6 @@ TEST_F(CommandLineTest, OverlongOptionIsRefusedAndSkipped) {
   EXPECT_EQ(ParseCommandLine({limit}).designPath, "/" + limit.substr(1));
   EXPECT_TRUE(ui.messages.empty());
 }
-
-struct SplitCase {
-  const char* path;
-  const char* directory;
-  const char* baseName;
-  const char* extension;
-};
-
-class SplitDesignPathTest : public ::testing::TestWithParam<SplitCase> {};
-
-TEST_P(SplitDesignPathTest, Splits) {
-  const host::DesignPathParts parts = host::SplitDesignPath(GetParam().path);
-  EXPECT_EQ(parts.directory, GetParam().directory);
-  EXPECT_EQ(parts.baseName, GetParam().baseName);
-  EXPECT_EQ(parts.extension, GetParam().extension);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Paths, SplitDesignPathTest,
-    ::testing::Values(SplitCase{"C:\\work\\rs.tdf", "C:\\work\\", "rs", ".tdf"},
-                      SplitCase{"/home/u/designs/rs.v", "/home/u/designs/", "rs", ".v"},
-                      SplitCase{"rs.tdf", "", "rs", ".tdf"},
-                      SplitCase{"a/b\\c.d/e.vhd", "a/b\\c.d/", "e", ".vhd"},
-                      SplitCase{"dir/name.with.dots.TDF", "dir/", "name.with.dots", ".TDF"},
-                      SplitCase{"dir/noext", "dir/", "noext", ""},
-                      SplitCase{"C:rs.tdf", "C:", "rs", ".tdf"},
-                      SplitCase{"dir/", "dir/", "", ""}));
 
 TEST(HelpFilePath, ExtensionReplacedOrAppended) {
   EXPECT_EQ(host::HelpFilePathFor("/usr/bin/rswizard"), "/usr/bin/rswizard.hlp");

@@ -27,7 +27,7 @@
 #include "rsmath/galois_field.h"
 #include "rswizard/codec_type_page.h"
 #include "rswizard/parameter_page.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_wizard_app.h"
 #include "symbol/symbol_model.h"
 #include "tests/support/fake_platform.h"
@@ -121,7 +121,7 @@ TEST(RsGuiSession, StreamingDecoderPickedFromTheListsWritesWhatTheConsoleWrites)
   // The GUI, in this process, with the real pages.
   {
     host::ResetProcessState();
-    rswizard::Settings() = rswizard::RsSettings{};
+    rswizard::Settings() = rsblock::RsSettings{};
     rsmath::ResetTables();
     platform::qt::QtUi ui;
     platform::PosixFileSystem files;
@@ -150,7 +150,7 @@ TEST(RsGuiSession, StreamingDecoderPickedFromTheListsWritesWhatTheConsoleWrites)
     const int code = app.RunWizard({"-n", guiDir.Dir() + "rs.tdf"});
     EXPECT_EQ(code, 0);
     EXPECT_EQ(driver.Left(), 0u);
-    const rswizard::RsSettings& s = rswizard::Settings();
+    const rsblock::RsSettings& s = rswizard::Settings();
     EXPECT_EQ(s.m, 8);
     EXPECT_EQ(s.n, 255);
     EXPECT_EQ(s.check, 50);

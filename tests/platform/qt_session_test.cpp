@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QFontInfo>
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
@@ -330,8 +331,16 @@ TEST_F(SessionTest, HelpViewerShowsTheFile) {
     auto* text = viewer->findChild<QPlainTextEdit*>("helpText");
     ASSERT_NE(text, nullptr);
     EXPECT_TRUE(text->isReadOnly());
-    EXPECT_TRUE(QFontInfo(text->font()).fixedPitch())
-        << QFontInfo(text->font()).family().toStdString();
+    // What the user sees: the help's columns stay in line only where "i" is as wide as "M",
+    // in the font the widget and its text really use, whatever fontconfig says of the face.
+    for (const QFont& used : {text->font(), text->document()->defaultFont()}) {
+      const QFontMetricsF metrics(used);
+      EXPECT_GT(metrics.horizontalAdvance("i"), 0.0);
+      EXPECT_EQ(metrics.horizontalAdvance("i"), metrics.horizontalAdvance("M"))
+          << QFontInfo(used).family().toStdString();
+      EXPECT_EQ(metrics.horizontalAdvance(" "), metrics.horizontalAdvance("M"))
+          << QFontInfo(used).family().toStdString();
+    }
     shown = viewer->windowTitle().toStdString() + "|" + text->toPlainText().toStdString();
     QTest::keyClick(viewer, Qt::Key_Escape);
   });

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "rsmath/hex_table_writer.h"
 #include "rsmath/memory_table_names.h"
-#include "rsmath/memory_tables.h"
 #include "tests/rsmath/rs_test_codes.h"
 #include "tests/support/fake_platform.h"
 

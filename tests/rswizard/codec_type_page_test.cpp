@@ -5,14 +5,14 @@
 #include "description/wizard_description.h"
 #include "host/nav_code.h"
 #include "host/process_state.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_symbol.h"
 #include "rswizard/rs_wizard_app.h"
 #include "tests/rswizard/page_fake_ui.h"
 
 namespace {
 
-using rswizard::RsSettings;
+using rsblock::RsSettings;
 using rswizard::Settings;
 
 // What the six radio buttons and two decoder groups show: enabled and marked.
@@ -157,7 +157,7 @@ TEST_F(CodecTypePageTest, ModuleNameFollowsEveryCombination) {
     s.Enc_Dec = row.encDec;
     s.Disc_Stream = row.discStream;
     s.Fast_Small = row.fastSmall;
-    EXPECT_STREQ(rswizard::ModuleNameFor(s), row.module);
+    EXPECT_STREQ(rsblock::ModuleNameFor(s), row.module);
   }
 }
 

@@ -4,12 +4,12 @@
 
 #include "description/wizard_description.h"
 #include "host/process_state.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "tests/rswizard/page_fake_ui.h"
 
 namespace {
 
-using rswizard::RsSettings;
+using rsblock::RsSettings;
 using rswizard::Settings;
 
 // One field of the page as it was shown.

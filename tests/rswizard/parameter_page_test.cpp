@@ -4,22 +4,22 @@
 
 #include "description/wizard_description.h"
 #include "host/process_state.h"
+#include "rsblock/primitive_polynomials.h"
 #include "rswizard/page_messages.h"
 #include "rswizard/page_text.h"
-#include "rswizard/primitive_polynomials.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_wizard_app.h"
 #include "tests/rswizard/page_fake_ui.h"
 
 namespace {
 
+using rsblock::RsSettings;
 using rspagetest::Range;
 using rswizard::kBitsPerSymbolField;
 using rswizard::kCheckSymbolsField;
 using rswizard::kCodewordLengthField;
 using rswizard::kFieldPolynomialField;
 using rswizard::kFirstRootField;
-using rswizard::RsSettings;
 using rswizard::Settings;
 
 const std::vector<std::string> kM8Polynomials = {"285", "299", "301", "333", "351", "355",
@@ -240,7 +240,7 @@ TEST_F(ParameterPageTest, TypedBitsPerSymbolAreTestedAndReset) {
       EXPECT_NE(ui.boxes[0].owner, nullptr);
     }
     // Every m refills the lists that depend on it.
-    EXPECT_EQ(Settings().irrpol, rswizard::DefaultPolynomialFor(row.m));
+    EXPECT_EQ(Settings().irrpol, rsblock::DefaultPolynomialFor(row.m));
     EXPECT_EQ(Settings().n, 5);
     EXPECT_EQ(Settings().check, 4);
   }

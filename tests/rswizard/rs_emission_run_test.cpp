@@ -1,14 +1,15 @@
 // Whole runs of the wizard: a new design or an existing description, finished at once or after
 // one change on the first page, and the description and files they leave.
+#include <filesystem>
 #include <string>
 
 #include <gtest/gtest.h>
 
 #include "host/nav_code.h"
 #include "host/wizard_page.h"
+#include "rsblock/settings_range.h"
 #include "rswizard/codec_type_page.h"
-#include "rswizard/rs_settings.h"
-#include "rswizard/rs_settings_range.h"
+#include "rswizard/process_settings.h"
 #include "tests/rswizard/rs_emission_support.h"
 #include "tests/support/worked_examples.h"
 
@@ -86,10 +87,15 @@ TEST_F(RsRunTest, StreamingHalfDecoderFinishedAtOnce) {
                                          testsupport::ReadFileText(File("inv_4_19.hex"))));
 }
 
-// The example encoder has the constant genstart 9 but the private GENSTART_V 3: the private
-// is the setting, and the re-written description carries 3 in both.
+// The example encoder edited by hand to the constant genstart 9 beside the private
+// GENSTART_V 3: the private is the setting, and the re-written description carries 3 in both.
 TEST_F(RsRunTest, ExistingEncoderReReadAndFinished) {
-  GiveExample("encoder_m5.cnx");
+  std::string edited = testsupport::ReadFileText(std::filesystem::path(RS_SOURCE_DIR) / "examples" /
+                                                 "encoder_m5.cnx");
+  const std::string constant = "CONSTANT: genstart NUMERIC \"3\"\n";
+  const std::size_t at = edited.find(constant);
+  ASSERT_NE(at, std::string::npos);
+  GiveDescription(edited.replace(at, constant.size(), "CONSTANT: genstart NUMERIC \"9\"\n"));
   ui.Click(host::kFinishButton);
   EXPECT_EQ(Run({Design()}), host::NavFinish);
   const std::string cnx = WrittenCnx();
@@ -191,8 +197,8 @@ TEST_F(RsRunTest, RandomDescriptionsRunThroughEveryPage) {
     for (int i = 0; i < 4; ++i) ui.Click(host::kNextButton);
     ASSERT_EQ(Run({Design()}), host::NavFinish) << cnx;
     ASSERT_TRUE(ui.messages.empty()) << ui.messages[0].text << "\nfrom\n" << cnx;
-    const rswizard::RsSettings loaded = rswizard::Settings();
-    ASSERT_TRUE(rswizard::IsInRange(loaded)) << cnx;
+    const rsblock::RsSettings loaded = rswizard::Settings();
+    ASSERT_TRUE(rsblock::IsInRange(loaded)) << cnx;
 
     const std::string written = WrittenCnx();
     ASSERT_EQ(written.rfind("GENERATION: STANDARD\nVERSION: WM1.0\nMODULE: ", 0), 0u);

@@ -14,9 +14,9 @@
 #include "description/description_format.h"
 #include "description/wizard_description.h"
 #include "host/process_state.h"
+#include "rsblock/primitive_polynomials.h"
 #include "rsmath/galois_field.h"
-#include "rswizard/primitive_polynomials.h"
-#include "rswizard/rs_settings.h"
+#include "rswizard/process_settings.h"
 #include "rswizard/rs_wizard_app.h"
 #include "symbol/symbol_model.h"
 #include "tests/host/wizard_test_support.h"
@@ -24,7 +24,7 @@
 #include "tests/support/text_lines.h"
 
 // Comparison and printing for the checks below; found by argument-dependent lookup.
-namespace rswizard {
+namespace rsblock {
 
 inline bool operator==(const RsSettings& a, const RsSettings& b) {
   return a.m == b.m && a.n == b.n && a.check == b.check && a.irrpol == b.irrpol &&
@@ -39,7 +39,7 @@ inline std::ostream& operator<<(std::ostream& out, const RsSettings& s) {
              << s.generate_vectorfile << "}";
 }
 
-}  // namespace rswizard
+}  // namespace rsblock
 
 namespace rstest {
 
@@ -107,7 +107,7 @@ class RandomDescription {
       case 3:
         return "99999999999999999999999";
       case 4:
-        return std::to_string(rswizard::primitivePolynomials[static_cast<std::size_t>(Pick(0, 4))]
+        return std::to_string(rsblock::primitivePolynomials[static_cast<std::size_t>(Pick(0, 4))]
                                   .polynomials[static_cast<std::size_t>(Pick(0, 17))]);
       case 5:
         return " -" + std::to_string(Pick(0, 70000)) + "x";
@@ -136,7 +136,7 @@ class RsWizardTest : public ::testing::Test {
 
   static void Fresh() {
     host::ResetProcessState();
-    rswizard::Settings() = rswizard::RsSettings{};
+    rswizard::Settings() = rsblock::RsSettings{};
     rsmath::ResetTables();
   }
 
@@ -155,7 +155,7 @@ class RsWizardTest : public ::testing::Test {
 
   // Emission without a run: the design named in the process state, the settings given, the
   // module name as the codec type page would leave it.
-  std::string Emit(const rswizard::RsSettings& settings, const std::string& moduleName) {
+  std::string Emit(const rsblock::RsSettings& settings, const std::string& moduleName) {
     host::State().designDirectory = dir.Dir();
     host::State().designBaseName = "rs";
     rswizard::Settings() = settings;

@@ -9,8 +9,8 @@
 
 namespace {
 
+using rsblock::RsSettings;
 using rstest::LinesStarting;
-using rswizard::RsSettings;
 
 RsSettings Decoder(int m, int n, int check, int irrpol, int genstart) {
   RsSettings s;
@@ -93,7 +93,7 @@ TEST_F(RsEmissionTest, MemoryFileNamesFollowFieldAndFirstRoot) {
 }
 
 TEST_F(RsEmissionTest, DecoderStoresHoldTheirEntriesInOrder) {
-  rswizard::RsSettings s = Decoder(4, 5, 4, 19, 0);
+  rsblock::RsSettings s = Decoder(4, 5, 4, 19, 0);
   s.Disc_Stream = 0;
   s.Fast_Small = 0;
   const std::string text = Emit(s, "rsstrb");

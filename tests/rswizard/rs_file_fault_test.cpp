@@ -38,6 +38,13 @@ std::string ExampleText(const std::string& example) {
   return testsupport::ReadFileText(std::filesystem::path(RS_SOURCE_DIR) / "examples" / example);
 }
 
+// The example's description as an older run left it: the same settings, no symbol yet, so
+// that the old file and the one written over it differ.
+std::string OlderDescription(const std::string& example) {
+  const std::string text = ExampleText(example);
+  return text.substr(0, text.find("\nSYMBOL:") + 1);
+}
+
 // The half streaming decoder of the example, re-finished over the files of an earlier run.
 Scenario StreamingOverOldFiles() {
   Scenario s;
@@ -48,7 +55,7 @@ Scenario StreamingOverOldFiles() {
   s.old = {{"inv_4_19.hex", ":00000001ff\n"},
            {"evnum_4_19_2.hex", "an old evnum table\n"},
            {"rs.vec", "% an old vector file %\n"},
-           {"rs.cnx", ExampleText("streaming_half_decoder.cnx")}};
+           {"rs.cnx", OlderDescription("streaming_half_decoder.cnx")}};
   s.golden = {{"inv_4_19.hex", "rsmath/inv_4_19.hex"},
               {"evnum_4_19_2.hex", "rsmath/evnum_4_19_2.hex"},
               {"rs.cnx", "rswizard/streaming_half_decoder.cnx"}};

@@ -8,13 +8,13 @@
 #include <gtest/gtest.h>
 
 #include "description/description_format.h"
-#include "rswizard/primitive_polynomials.h"
-#include "rswizard/rs_settings_range.h"
+#include "rsblock/primitive_polynomials.h"
+#include "rsblock/settings_range.h"
 #include "tests/rswizard/rs_emission_support.h"
 
 namespace {
 
-using rswizard::RsSettings;
+using rsblock::RsSettings;
 
 class RsLoadTest : public rstest::RsWizardTest {
  protected:
@@ -30,7 +30,7 @@ class RsLoadTest : public rstest::RsWizardTest {
 
 TEST_F(RsLoadTest, EmptyDescriptionGivesTheReadDefaults) {
   const RsSettings s = Load("");
-  EXPECT_EQ(s, rswizard::kReadDefaults);
+  EXPECT_EQ(s, rsblock::kReadDefaults);
   EXPECT_EQ(s.Disc_Stream, 0);
   EXPECT_EQ(s.Fast_Small, 0);
 }
@@ -41,7 +41,7 @@ TEST_F(RsLoadTest, ConstructionValuesDifferFromReadDefaultsOnlyInDecoderChoices)
   EXPECT_EQ(constructed.Fast_Small, 1);
   constructed.Disc_Stream = 0;
   constructed.Fast_Small = 0;
-  EXPECT_EQ(constructed, rswizard::kReadDefaults);
+  EXPECT_EQ(constructed, rsblock::kReadDefaults);
 }
 
 TEST_F(RsLoadTest, KeysComeFromTheirStores) {
@@ -64,7 +64,7 @@ TEST_F(RsLoadTest, KeysInTheWrongStoreAreNotRead) {
       "PRIVATE: m NUMERIC \"8\"\n"
       "CONSTANT: Enc_Dec NUMERIC \"0\"\n"
       "PARAMETER: n NUMERIC \"9\"\n");
-  EXPECT_EQ(s, rswizard::kReadDefaults);
+  EXPECT_EQ(s, rsblock::kReadDefaults);
 }
 
 TEST_F(RsLoadTest, GenstartComesOnlyFromThePrivate) {
@@ -116,20 +116,20 @@ const MendCase kMendCases[] = {
 TEST(BringIntoRange, TableOfCases) {
   for (const MendCase& c : kMendCases) {
     RsSettings s = c.loaded;
-    rswizard::BringIntoRange(s);
+    rsblock::BringIntoRange(s);
     EXPECT_EQ(s, c.mended) << c.what;
-    EXPECT_TRUE(rswizard::IsInRange(s)) << c.what;
+    EXPECT_TRUE(rsblock::IsInRange(s)) << c.what;
     RsSettings again = s;
-    rswizard::BringIntoRange(again);
+    rsblock::BringIntoRange(again);
     EXPECT_EQ(again, s) << c.what << ": mending twice changes nothing more";
   }
 }
 
 TEST(BringIntoRange, EveryPolynomialOfEveryRowIsKept) {
-  for (const rswizard::PolynomialRow& row : rswizard::primitivePolynomials) {
-    for (int p : rswizard::PolynomialsFor(row.m)) {
+  for (const rsblock::PolynomialRow& row : rsblock::primitivePolynomials) {
+    for (int p : rsblock::PolynomialsFor(row.m)) {
       RsSettings s{row.m, 15, 4, p, 0, 1, 0, 0, 1};
-      rswizard::BringIntoRange(s);
+      rsblock::BringIntoRange(s);
       EXPECT_EQ(s.irrpol, p) << "m " << row.m;
     }
   }
@@ -138,15 +138,15 @@ TEST(BringIntoRange, EveryPolynomialOfEveryRowIsKept) {
 TEST(PrimitivePolynomials, RowsAreTheTable) {
   const std::size_t counts[] = {2, 6, 6, 18, 16};
   for (int m = 4; m <= 8; ++m)
-    EXPECT_EQ(rswizard::PolynomialsFor(m).size(), counts[m - 4]) << "m " << m;
-  EXPECT_TRUE(rswizard::PolynomialsFor(3).empty());
-  EXPECT_TRUE(rswizard::PolynomialsFor(9).empty());
-  EXPECT_EQ(rswizard::DefaultPolynomialFor(7), 131);
-  EXPECT_EQ(rswizard::PolynomialsFor(7).back(), 253);
-  EXPECT_EQ(rswizard::PolynomialsFor(8).back(), 501);
+    EXPECT_EQ(rsblock::PolynomialsFor(m).size(), counts[m - 4]) << "m " << m;
+  EXPECT_TRUE(rsblock::PolynomialsFor(3).empty());
+  EXPECT_TRUE(rsblock::PolynomialsFor(9).empty());
+  EXPECT_EQ(rsblock::DefaultPolynomialFor(7), 131);
+  EXPECT_EQ(rsblock::PolynomialsFor(7).back(), 253);
+  EXPECT_EQ(rsblock::PolynomialsFor(8).back(), 501);
   // Every entry has degree m.
   for (int m = 4; m <= 8; ++m)
-    for (int p : rswizard::PolynomialsFor(m)) EXPECT_EQ(p >> m, 1) << p;
+    for (int p : rsblock::PolynomialsFor(m)) EXPECT_EQ(p >> m, 1) << p;
 }
 
 TEST_F(RsLoadTest, HandEditedDescriptionIsBroughtIntoRange) {
@@ -169,7 +169,7 @@ TEST_F(RsLoadTest, RandomDescriptionsLoadInRangeAndStoreReReadably) {
   for (int round = 0; round < 300; ++round) {
     const std::string cnx = random.Next();
     const RsSettings loaded = Load(cnx);
-    ASSERT_TRUE(rswizard::IsInRange(loaded)) << loaded << " from\n" << cnx;
+    ASSERT_TRUE(rsblock::IsInRange(loaded)) << loaded << " from\n" << cnx;
 
     rswizard::Settings().generate_vectorfile = 0;  // keep the run short; vectors are tested apart
     const RsSettings stored = rswizard::Settings();
@@ -205,7 +205,7 @@ TEST_F(RsLoadTest, EveryMendedDecoderWritesItsFiles) {
                  static_cast<int>(random() % 2),
                  static_cast<int>(random() % 2),
                  1};
-    rswizard::BringIntoRange(s);
+    rsblock::BringIntoRange(s);
     rswizard::Settings() = s;
     rswizard::RsWizardApp app(model, description);
     app.StoreSettings();

@@ -7,15 +7,15 @@
 
 #include <gtest/gtest.h>
 
-#include "rswizard/rs_settings.h"
+#include "rsblock/rs_settings.h"
 #include "rswizard/rs_symbol.h"
 #include "symbol/symbol_model.h"
 #include "tests/support/fake_platform.h"
 
 namespace {
 
+using rsblock::RsSettings;
 using rswizard::BuildRsSymbol;
-using rswizard::RsSettings;
 
 // Widths by text; any other text is 10 pixels per character. Every text is 13 high.
 struct AssumedWidths {

@@ -1,0 +1,10 @@
+#include "rswizard/process_settings.h"
+
+namespace rswizard {
+
+rsblock::RsSettings& Settings() {
+  static rsblock::RsSettings settings;
+  return settings;
+}
+
+}  // namespace rswizard
