@@ -6,66 +6,51 @@
 #     --seed 1: logic cells, the maximum frequency after routing, and whether the design fits.
 # One table row per design.
 #
-#   bench/hdl_figures.sh [--no-pnr] [TARGET...]
+#   bench/hdl_figures.sh [--no-pnr] [--build DIR] [TARGET...]
 #
 # TARGET is one of
 #   DESIGN.v                    a design file, its top module named after the file (as the
 #                               NAME.v that `rsmanager --generate` writes);
 #   DESIGN.v:TOP                a design file and its top module;
-#   encoder:M,N,R,IRRPOL,GS     the encoder core of hdl/rtl wrapped for that code, its generator
-#                               coefficients from tools/rs_reference.py.
+#   encoder:M,N,R,IRRPOL,GS     the encoder block of that code, made as a user makes it: a
+#                               console session of the wizard, then `rsmanager --generate`.
 # Without a TARGET: the encoder for DVB (8,204,16,285,0) and for 8,255,32,285,0.
-# --no-pnr skips the iCE40 columns. Needs yosys, nextpnr-ice40 and python3.
+# --no-pnr skips the iCE40 columns. --build names the build directory with rswizard and
+# rsmanager (default: build of this tree). Needs yosys and nextpnr-ice40.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rtl_dir=$root/hdl/rtl
 
 pnr=1
-if [ "${1-}" = --no-pnr ]; then
-  pnr=0
+build=$root/build
+while [ $# -gt 0 ]; do
+  case $1 in
+    --no-pnr) pnr=0 ;;
+    --build) build=$2; shift ;;
+    -h | --help) sed -n '2,22s/^# \{0,1\}//p' "$0"; exit 0 ;;
+    *) break ;;
+  esac
   shift
-fi
-if [ "${1-}" = -h ] || [ "${1-}" = --help ]; then
-  sed -n '2,22s/^# \{0,1\}//p' "$0"
-  exit 0
-fi
+done
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(encoder:8,204,16,285,0 encoder:8,255,32,285,0)
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The file and the files its "// uses:" lines name, recursively, each once.
-closure() {
-  local queue=("$1") seen=() file used
-  while [ ${#queue[@]} -gt 0 ]; do
-    file=${queue[0]}
-    queue=("${queue[@]:1}")
-    case " ${seen[*]-} " in *" $file "*) continue ;; esac
-    seen+=("$file")
-    for used in $(sed -n 's|^// uses:||p' "$file"); do queue+=("$rtl_dir/$used"); done
-  done
-  echo "${seen[*]}"
-}
-
-# encoder:M,N,R,IRRPOL,GS -> a wrapper module in the work directory; sets files, top, label.
-wrap_encoder() {
-  local m n r irrpol gs gg i
+# encoder:M,N,R,IRRPOL,GS DIR -> DIR/TOP.v built by the wizard and rsmanager, as a user builds
+# the block; sets files, top, label.
+make_encoder() {
+  local m n r irrpol gs dir=$2
   IFS=, read -r m n r irrpol gs <<< "$1"
-  python3 "$root/tools/rs_reference.py" --emit "$work" enc "$m" "$n" "$r" "$irrpol" "$gs" 1 1 1 0
-  gg=""
-  for ((i = r; i >= 1; i--)); do
-    gg+="${gg:+, }$m'd$(sed -n "s/^CONSTANT: gg$i NUMERIC \"\([0-9]*\)\"/\1/p" "$work/enc.cnx")"
-  done
   top=enc_${m}_${n}_${r}_${irrpol}_${gs}
-  cat > "$work/$top.v" <<EOF
-module $top(input clk, input reset, input start, input enable,
-            input [$((m - 1)):0] din, output [$((m - 1)):0] dout);
-  rs_encoder #(.M($m), .N($n), .R($r), .IRRPOL($irrpol), .GG({$gg})) core (
-    .clk(clk), .reset(reset), .start(start), .enable(enable), .din(din), .dout(dout));
-endmodule
-EOF
-  files="$work/$top.v $(closure "$rtl_dir/rs_encoder.v")"
+  printf '%s\n' 'click "Next >"' "pick \"Number of bits per symbol\" $m" \
+    "pick \"Field polynomial\" $irrpol" "type \"Number of symbols per codeword\" $n" \
+    "type \"Number of check symbols per codeword\" $r" \
+    "type \"First root of polynomial generator\" $gs" "click Finish" |
+    RSWIZARD_UI=console "$build/app/rswizard" -n "$dir/$top.v" > /dev/null
+  "$build/manager/rsmanager" --generate "$dir/$top.v" > /dev/null
+  files=$dir/$top.v
   label="encoder m=$m n=$n r=$r irrpol=$irrpol genstart=$gs"
 }
 
@@ -83,7 +68,7 @@ echo "| design | xc7 LUTs | xc7 FFs | xc7 BRAM | ice40 LCs | ice40 fmax (MHz) | 
 echo "|---|---|---|---|---|---|---|"
 for target in "${targets[@]}"; do
   case $target in
-    encoder:*) wrap_encoder "${target#encoder:}" ;;
+    encoder:*) make_encoder "${target#encoder:}" "$work" ;;
     *:*) files=${target%:*} top=${target##*:} label=$(basename "$files") ;;
     *) files=$target top=$(basename "$target" .v) label=$(basename "$target") ;;
   esac

@@ -58,16 +58,16 @@ platform::PathParts SplitDesignPath(std::string_view path) {
   return platform::SplitPath(path, platform::PathSyntax::kSlash);
 }
 
-std::string RtlDirectoryFor(const BlockDescription& block,
-                            const std::vector<std::string>& candidates) {
+// The first of the candidates that holds the file, ending in "/".
+std::string RtlDirectoryFor(const std::string& file, const std::vector<std::string>& candidates) {
   std::string tried;
   for (std::string directory : candidates) {
     if (!directory.empty() && directory.back() != '/') directory += '/';
-    if (platform::Files().Exists(directory + CoreTopFile(block))) return directory;
+    if (platform::Files().Exists(directory + file)) return directory;
     tried += (tried.empty() ? "" : ", ") + directory;
   }
-  throw Refusal(Format("the HDL source %s is in none of: %s (set RSMANAGER_HDL_DIR)",
-                       CoreTopFile(block), tried.c_str()));
+  throw Refusal(Format("the HDL source %s is in none of: %s (set RSMANAGER_HDL_DIR)", file.c_str(),
+                       tried.c_str()));
 }
 
 // One line for the wrapper's comment: the variant and the code.
@@ -82,7 +82,7 @@ GeneratedFile DesignFile(const BlockDescription& block, const platform::PathPart
                          const std::string& cnxName) {
   const DecoderTables tables =
       block.IsDecoder() ? ReadDecoderTables(block, design.directory) : DecoderTables();
-  const std::string rtlDirectory = RtlDirectoryFor(block, rtlDirectories);
+  const std::string rtlDirectory = RtlDirectoryFor(CoreTopFile(block), rtlDirectories);
   const std::string prefix = design.baseName + "_";
   std::string text = HeaderLine(CommentStyle::kVerilog, cnxName);
   text += DesignHeaderComment(block, design.baseName);
@@ -98,7 +98,7 @@ GeneratedFile AxisWrapperFile(const BlockDescription& block, const platform::Pat
                               const std::string& cnxName) {
   return {design.Sibling(kAxisWrapperSuffix),
           AxisWrapper(block, {design.baseName, cnxName, Describe(block)},
-                      RtlDirectoryFor(block, rtlDirectories))};
+                      RtlDirectoryFor(CoreTopFile(block), rtlDirectories))};
 }
 
 std::optional<GeneratedFile> VectorTestbenchFile(const BlockDescription& block,
@@ -207,7 +207,7 @@ void CheckBeforeSession(const GenerateRequest& request) {
   for (const BlockKind kind : {BlockKind::kEncoder, BlockKind::kStreamingDecoder}) {
     BlockDescription block;
     block.kind = kind;
-    RtlDirectoryFor(block, request.rtlDirectories);
+    RtlDirectoryFor(CoreTopFile(block), request.rtlDirectories);
   }
 }
 
@@ -265,6 +265,17 @@ GenerateResult Generate(const GenerateRequest& request) {
   WriteGeneratedFiles(files, request.force);
   for (const GeneratedFile& file : files) result.written.push_back(file.path);
   return result;
+}
+
+std::vector<std::string> ListRtl(const std::string& rtlFile,
+                                 const std::vector<std::string>& rtlDirectories) {
+  const platform::PathParts path = SplitDesignPath(rtlFile);
+  const std::string name = path.baseName + path.extension;
+  const std::string directory =
+      path.directory.empty() ? RtlDirectoryFor(name, rtlDirectories) : path.directory;
+  std::vector<std::string> paths;
+  for (const std::string& file : CoreFiles(directory, name)) paths.push_back(directory + file);
+  return paths;
 }
 
 }  // namespace hdl

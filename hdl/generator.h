@@ -45,4 +45,10 @@ void CheckBeforeSession(const GenerateRequest& request);
 // Throws Refusal.
 GenerateResult Generate(const GenerateRequest& request);
 
+// The paths of the RTL files a core is made of, as NAME.v copies them (rtl_assembly.h): rtlFile
+// first. rtlFile is a path, or a bare file name looked for in rtlDirectories as Generate looks
+// for a core's top file. Throws Refusal when a file is missing.
+std::vector<std::string> ListRtl(const std::string& rtlFile,
+                                 const std::vector<std::string>& rtlDirectories);
+
 }  // namespace hdl

@@ -120,6 +120,8 @@ class CoreAssembler {
     return out;
   }
 
+  const std::vector<std::string>& Files() const { return files_; }
+
  private:
   std::string Read(const std::string& file) const {
     if (file.empty() || file.find('/') != std::string::npos || file.starts_with("."))
@@ -135,6 +137,11 @@ class CoreAssembler {
     std::string out;
     ForEachLine(Read(file), [&](std::string_view line) {
       const std::string_view trimmed = TrimStart(line);
+      // An included file is read inside its includer's module, under the includer's
+      // `default_nettype none: a line of its own there would change the rest of the includer.
+      if (depth > 0 && trimmed.starts_with("`default_nettype"))
+        throw Refusal("the included RTL file " + file +
+                      " sets `default_nettype, which would change its includer's");
       if (trimmed.starts_with("`include")) {
         const std::size_t open = trimmed.find('"');
         const std::size_t close = trimmed.find('"', open + 1);
@@ -176,6 +183,12 @@ std::string PrefixNames(std::string_view text, const std::vector<std::string>& n
     i = end;
   }
   return out;
+}
+
+std::vector<std::string> CoreFiles(const std::string& rtlDirectory, const std::string& topFile) {
+  CoreAssembler assembler(rtlDirectory);
+  assembler.Visit(topFile);
+  return assembler.Files();
 }
 
 std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,

@@ -10,11 +10,17 @@
 
 namespace hdl {
 
-// rtlDirectory ends in "/". Throws Refusal when a file is missing, a name leaves the
-// directory, or an `ifdef FORMAL block is left open or has an `else. The files follow one another
-// in the order they were first named, the top first.
+// rtlDirectory ends in "/". Throws Refusal when a file is missing, a name leaves the directory,
+// an included file sets `default_nettype (docs/hdl.md, RTL conventions), or an `ifdef FORMAL
+// block is left open or has an `else. The files follow one another in the order they were first
+// named, the top first.
 std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,
                          std::string_view prefix);
+
+// The files AssembleCore copies, in its order: topFile, then every file a "// uses:" line names
+// (in topFile or in a file it includes), each once. The files they include are not listed.
+// Throws Refusal as AssembleCore does.
+std::vector<std::string> CoreFiles(const std::string& rtlDirectory, const std::string& topFile);
 
 // The closure of topFile without the files of besideFile's closure, which another file of the
 // same design already holds: their modules are still renamed where topFile's files use them.

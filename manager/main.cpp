@@ -15,6 +15,7 @@ namespace {
 constexpr const char* kUsage =
     "Usage: rsmanager [--force] [--figures] DESIGN.v\n"
     "       rsmanager --generate [--force] [--figures] DESIGN.v\n"
+    "       rsmanager --list-rtl RTL.v\n"
     "       rsmanager --help\n"
     "\n"
     "Runs the RS CODEC wizard (rswizard) on DESIGN as its manager, printing a line per notice,\n"
@@ -30,6 +31,8 @@ constexpr const char* kUsage =
     "  --generate  generate from the existing NAME.cnx without starting the wizard\n"
     "  --force     also replace files that rsmanager did not write\n"
     "  --figures   synthesize NAME.v with yosys (bench/hdl_figures.sh) for the datasheet\n"
+    "  --list-rtl  print the paths of the RTL files NAME.v would copy for the core whose top is\n"
+    "              RTL.v (a path, or a name in the RTL directory), one a line, RTL.v first\n"
     "  --help      show this text\n"
     "\n"
     "Exit status: 0 generated; 2 cancelled; 255 left with < Back; 1 anything else.\n";
@@ -64,10 +67,20 @@ int Generate(const std::string& design, bool force, bool figures) {
   }
 }
 
+int ListRtl(const std::string& rtlFile) {
+  try {
+    for (const std::string& path : hdl::ListRtl(rtlFile, manager::HdlDirectories()))
+      std::printf("%s\n", path.c_str());
+    return 0;
+  } catch (const hdl::Refusal& refusal) {
+    return Fail(refusal.what());
+  }
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool generateOnly = false, force = false, figures = false;
+  bool generateOnly = false, force = false, figures = false, listRtl = false;
   std::string design;
   for (int i = 1; i < argc; ++i) {
     const std::string_view word = argv[i];
@@ -81,6 +94,8 @@ int main(int argc, char** argv) {
       force = true;
     } else if (word == "--figures") {
       figures = true;
+    } else if (word == "--list-rtl") {
+      listRtl = true;
     } else if (word.starts_with("-")) {
       return Fail("unknown option " + std::string(word) + " (rsmanager --help lists them)");
     } else if (!design.empty()) {
@@ -88,6 +103,12 @@ int main(int argc, char** argv) {
     } else {
       design = word;
     }
+  }
+  if (listRtl) {
+    if (generateOnly || force || figures)
+      return Fail("--list-rtl takes no other option (rsmanager --help)");
+    if (design.empty()) return Fail("no RTL file given (rsmanager --help)");
+    return ListRtl(design);
   }
   if (design.empty()) return Fail("no design file given (rsmanager --help)");
   if (generateOnly) return Generate(design, force, figures);

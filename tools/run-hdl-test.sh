@@ -5,16 +5,23 @@
 #
 #   tools/run-hdl-test.sh TESTBENCH.v RTL.v...
 #
-# RTL files are paths or names in hdl/rtl; the files they name on their "// uses:" lines are
-# added. Each given RTL file is linted as the top of its closure, its module named after the
-# file. IVERILOG, VVP and VERILATOR name the programs (default: from PATH).
+# RTL files are paths or names in hdl/rtl; the files of each one's core are added, as
+# `rsmanager --list-rtl` lists them (the files NAME.v copies). Each given RTL file is linted as
+# the top of its core, its module named after the file. IVERILOG, VVP and VERILATOR name the
+# programs (default: from PATH); RSMANAGER too (default: build/manager/rsmanager of this tree,
+# else from PATH).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 rtl_dir=$root/hdl/rtl
 iverilog=${IVERILOG:-iverilog} vvp=${VVP:-vvp} verilator=${VERILATOR:-verilator}
+rsmanager=${RSMANAGER:-}
+if [ -z "$rsmanager" ]; then
+  rsmanager=rsmanager
+  [ -x "$root/build/manager/rsmanager" ] && rsmanager=$root/build/manager/rsmanager
+fi
 
 if [ $# -lt 2 ]; then
-  sed -n '2,12s/^# \{0,1\}//p' "$0" >&2
+  sed -n '2,14s/^# \{0,1\}//p' "$0" >&2
   exit 2
 fi
 testbench=$1
@@ -27,22 +34,11 @@ locate() {
   fi
 }
 
-# The file and everything its "// uses:" lines reach, each once, in order of discovery.
-closure() {
-  local queue=("$(locate "$1")") seen=() file used
-  while [ ${#queue[@]} -gt 0 ]; do
-    file=${queue[0]}
-    queue=("${queue[@]:1}")
-    case " ${seen[*]-} " in *" $file "*) continue ;; esac
-    seen+=("$file")
-    for used in $(sed -n 's|^// uses:||p' "$file"); do queue+=("$(locate "$used")"); done
-  done
-  printf '%s\n' "${seen[@]}"
-}
-
 rtl=()
 for top in "$@"; do
-  mapfile -t files < <(closure "$top")
+  top=$(locate "$top")
+  listing=$("$rsmanager" --list-rtl "$top") || exit 1
+  mapfile -t files <<< "$listing"
   echo "lint: $verilator --lint-only -Wall ${files[*]##*/}"
   "$verilator" --lint-only -Wall -I"$rtl_dir" --top-module "$(basename "${files[0]}" .v)" "${files[@]}"
   for f in "${files[@]}"; do

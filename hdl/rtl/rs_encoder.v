@@ -1,7 +1,7 @@
 // Systematic Reed-Solomon encoder: the K = N - R message symbols of a codeword pass through,
 // highest power first, followed by the R check symbols, the remainder of message(x) x^R divided
 // by g(x), highest power first. One symbol per enabled clock, each output one clock after its
-// input; codewords follow one another without a gap. R >= 2.
+// input; codewords follow one another without a gap.
 //
 // The division takes each message symbol one clock late: the edge that takes a symbol into the
 // output register also registers what it feeds back, symbol plus top cell of the remainder.
@@ -11,6 +11,8 @@
 // flip-flops' synchronous reset while its symbol waits in the feedback register. At the first
 // check symbol the output register takes the top cell's next value, so the late division
 // costs no clock.
+`default_nettype none
+
 module rs_encoder #(
   parameter M = 8,
   parameter N = 204,
@@ -19,13 +21,33 @@ module rs_encoder #(
   // gg1 .. ggR of the description: entry i-1 = gg_i, the coefficient of x^(R-i) of g(x); gg0 = 1
   parameter [R*M-1:0] GG = 0
 ) (
-  input clk,
-  input reset,
-  input start,
-  input enable,
-  input [M-1:0] din,
-  output [M-1:0] dout
+  input wire clk,
+  input wire reset,
+  input wire start,
+  input wire enable,
+  input wire [M-1:0] din,
+  output wire [M-1:0] dout
 );
+
+  // Impossible parameters stop elaboration in every tool: the module instantiated does not
+  // exist, and its name says what is wrong.
+  generate
+    if (M < 2) begin : check_m
+      rs_encoder_needs_M_at_least_2 impossible ();
+    end
+    if (R < 2) begin : check_r
+      rs_encoder_needs_R_at_least_2 impossible ();
+    end
+    if (N <= R) begin : check_n
+      rs_encoder_needs_N_above_R impossible ();
+    end
+    if (N >= (1 << M)) begin : check_field
+      rs_encoder_needs_N_below_2_pow_M impossible ();
+    end
+    if ((IRRPOL >> M) != 1) begin : check_irrpol
+      rs_encoder_needs_IRRPOL_of_degree_M impossible ();
+    end
+  endgenerate
 
 `include "rs_gf_functions.vh"
 
@@ -38,16 +60,16 @@ module rs_encoder #(
   localparam LOW = (R - 1) * M;
 
   // Cells 0 .. R-2 of the remainder, cell j the coefficient of x^j.
-  reg [LOW-1:0] rem = {LOW{1'b0}};
+  reg [LOW-1:0] rem_q = {LOW{1'b0}};
   // What the symbol in out_q feeds back: that symbol plus the top cell; 0 while out_q holds
   // no message symbol that the division has still to take.
-  reg [M-1:0] feedback = {M{1'b0}};
+  reg [M-1:0] feedback_q = {M{1'b0}};
   // Initial 0: the output reads 0 before the first clock edge.
   reg [M-1:0] out_q = {M{1'b0}};
   // Position in the codeword of the symbol that the next enabled edge takes.
-  reg [CW-1:0] count = {CW{1'b0}};
+  reg [CW-1:0] count_q = {CW{1'b0}};
 
-  wire in_message = start || count < K;
+  wire in_message = start || count_q < K;
 
   function integer ones;
     input [M-1:0] v;
@@ -58,9 +80,10 @@ module rs_encoder #(
     end
   endfunction
 
-  // One division step, cells 0 .. R-1; with no feedback the remainder just shifts out,
-  // upwards, so after the R check symbols the cells are empty again for the next codeword.
-  wire [R*M-1:0] rem_next;
+  // One division step, cells 0 .. R-1 (rem_q's next value, the top cell's above it); with no
+  // feedback the remainder just shifts out, upwards, so after the R check symbols the cells
+  // are empty again for the next codeword.
+  wire [R*M-1:0] rem_d;
   genvar j, b;
   generate
     for (j = 0; j < R; j = j + 1) begin : stage
@@ -70,7 +93,7 @@ module rs_encoder #(
       if (j == 0) begin : first
         assign below = {M{1'b0}};
       end else begin : other
-        assign below = rem[(j-1)*M +: M];
+        assign below = rem_q[(j-1)*M +: M];
       end
       for (b = 0; b < M; b = b + 1) begin : bits
         localparam [M-1:0] MASK = gf_mul_mask(G, b);
@@ -78,33 +101,33 @@ module rs_encoder #(
         // one term shared by every such bit, plus those few: fewer terms, and with the
         // cell's own bit it still fits a 6-input LUT.
         if (ones(MASK) >= M - 2 && 2 * ones(MASK) > M + 1) begin : wide
-          assign product[b] = (^feedback) ^ (^(feedback & ~MASK));
+          assign product[b] = (^feedback_q) ^ (^(feedback_q & ~MASK));
         end else begin : narrow
-          assign product[b] = ^(feedback & MASK);
+          assign product[b] = ^(feedback_q & MASK);
         end
       end
-      assign rem_next[j*M +: M] = below ^ product;
+      assign rem_d[j*M +: M] = below ^ product;
     end
   endgenerate
-  wire [M-1:0] top_next = rem_next[LOW +: M];
+  wire [M-1:0] top_d = rem_d[LOW +: M];
 
   always @(posedge clk) begin
-    if (reset || start) rem <= {LOW{1'b0}};
-    else if (enable) rem <= rem_next[LOW-1:0];
+    if (reset || start) rem_q <= {LOW{1'b0}};
+    else if (enable) rem_q <= rem_d[LOW-1:0];
 
     if (reset) begin
       out_q <= {M{1'b0}};
-      feedback <= {M{1'b0}};
-      count <= {CW{1'b0}};
+      feedback_q <= {M{1'b0}};
+      count_q <= {CW{1'b0}};
     end else if (enable) begin
-      out_q <= in_message ? din : top_next;
+      out_q <= in_message ? din : top_d;
       // A codeword begun afresh has an empty remainder: its first symbol feeds back alone.
-      feedback <= !in_message ? {M{1'b0}} : start ? din : din ^ top_next;
-      count <= start ? ONE : (count == LAST) ? {CW{1'b0}} : count + ONE;
+      feedback_q <= !in_message ? {M{1'b0}} : start ? din : din ^ top_d;
+      count_q <= start ? ONE : (count_q == LAST) ? {CW{1'b0}} : count_q + ONE;
     end else if (start) begin
       // The codeword begins with the next enabled symbol; the symbol in out_q is abandoned.
-      feedback <= {M{1'b0}};
-      count <= {CW{1'b0}};
+      feedback_q <= {M{1'b0}};
+      count_q <= {CW{1'b0}};
     end
   end
 
@@ -148,3 +171,5 @@ module rs_encoder #(
     end
 `endif
 endmodule
+
+`default_nettype wire

@@ -1,7 +1,9 @@
 // GF(2^M) arithmetic over the field polynomial IRRPOL (bit i = coefficient of x^i, the x^M
 // term included). Included inside a module body that has the parameters M and IRRPOL, so one
 // source serves every field; with a constant operand the synthesizer folds a product into a
-// few XORs.
+// few XORs. It sets no `default_nettype of its own: it is read under the including file's
+// `none`, and restoring `wire` at its end would end that for the rest of the includer. Its
+// parameters are the includer's, checked there; its regs are function variables, not registers.
 
 // gf_a * gf_b: shift-and-add of gf_b by the bits of gf_a, reducing gf_x by IRRPOL at each shift.
 function [M-1:0] gf_mul;

@@ -1,6 +1,8 @@
 // rs_encoder by its properties, for several codes: message symbols come out one clock later,
 // every codeword has the zeros alpha^GS .. alpha^(GS+R-1), a disabled edge changes nothing,
 // start and reset begin a codeword afresh. Random enable gaps, starts and resets, back to back.
+`default_nettype none
+
 module rs_encoder_code #(parameter M = 4, N = 15, R = 4, IRRPOL = 19, GS = 0, SEED = 1);
 `include "rs_gf_functions.vh"
   // g(x) = prod (x + alpha^(GS+i)); entry j-1 is the coefficient of x^(R-j), that of x^R is 1.
@@ -85,3 +87,5 @@ module rs_encoder_tb;
     $finish;
   end
 endmodule
+
+`default_nettype wire

@@ -285,4 +285,86 @@ INSTANTIATE_TEST_SUITE_P(
                               "rs.cnx cannot be replaced (Permission denied)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// --list-rtl: the files a core's NAME.v copies, as the scripts read them, from a directory of
+// made-up RTL: the top first, each file once, in the order the assembly copies them; a uses line
+// in an included file counts, the included file itself is not listed.
+class ListRtl : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    WriteFileText(dir_.Path() / "top.v", "// uses: b.v c.v\n`include \"f.vh\"\nmodule top;\n");
+    WriteFileText(dir_.Path() / "b.v", "  // uses: c.v d.v\nmodule b;\n");
+    WriteFileText(dir_.Path() / "c.v", "// uses: b.v\nmodule c;\n");
+    WriteFileText(dir_.Path() / "d.v", "module d;\n");
+    WriteFileText(dir_.Path() / "f.vh", "// uses: e.v\n");
+    WriteFileText(dir_.Path() / "e.v", "module e;\n");
+  }
+
+  testsupport::RunResult Run(std::vector<std::string> args) {
+    return testsupport::RunWizardBinary(
+        {std::move(args), "", {"RSMANAGER_HDL_DIR=" + dir_.Dir()}, "", RS_MANAGER_PATH});
+  }
+
+  std::string Listed(const std::vector<std::string>& names) {
+    std::string out;
+    for (const std::string& name : names) out += (dir_.Path() / name).string() + "\n";
+    return out;
+  }
+
+  testsupport::TempDir dir_;
+};
+
+TEST_F(ListRtl, ByNameInTheRtlDirectory) {
+  const testsupport::RunResult run = Run({"--list-rtl", "top.v"});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out, Listed({"top.v", "b.v", "c.v", "d.v", "e.v"}));
+  EXPECT_EQ(run.err, "");
+}
+
+TEST_F(ListRtl, ByPathBesideItsFiles) {
+  const testsupport::RunResult run = Run({"--list-rtl", (dir_.Path() / "c.v").string()});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(run.out, Listed({"c.v", "b.v", "d.v"}));
+}
+
+TEST_F(ListRtl, TheRealEncoderCore) {
+  if (!HasEncoderRtl()) GTEST_SKIP() << "no encoder RTL";
+  const testsupport::RunResult run = testsupport::RunWizardBinary(
+      {{"--list-rtl", (managertest::RtlDirectory() / "rs_encoder.v").string()},
+       "",
+       {},
+       "",
+       RS_MANAGER_PATH});
+  EXPECT_EQ(run.exitStatus, 0) << run.err;
+  EXPECT_EQ(testsupport::SplitLines(run.out).front(),
+            (managertest::RtlDirectory() / "rs_encoder.v").string());
+}
+
+struct ListRtlRefusal {
+  const char* name;
+  std::vector<std::string> args;
+  const char* message;
+};
+
+class ListRtlRefuses : public ListRtl, public ::testing::WithParamInterface<ListRtlRefusal> {};
+
+TEST_P(ListRtlRefuses, WithOneLine) {
+  fs::remove(dir_.Path() / "d.v");
+  const testsupport::RunResult run = Run(GetParam().args);
+  EXPECT_EQ(run.exitStatus, 1);
+  EXPECT_EQ(run.out, "");
+  const std::vector<std::string> lines = testsupport::SplitLines(run.err);
+  ASSERT_EQ(lines.size(), 1u) << run.err;
+  EXPECT_EQ(lines[0].rfind("rsmanager: ", 0), 0u) << lines[0];
+  EXPECT_NE(lines[0].find(GetParam().message), std::string::npos) << lines[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Manager, ListRtlRefuses,
+    ::testing::Values(
+        ListRtlRefusal{"MissingUsedFile", {"--list-rtl", "b.v"}, "d.v is missing or unreadable"},
+        ListRtlRefusal{"NotInTheDirectory", {"--list-rtl", "x.v"}, "the HDL source x.v is in none"},
+        ListRtlRefusal{"NoFile", {"--list-rtl"}, "no RTL file given"},
+        ListRtlRefusal{"WithGenerate", {"--list-rtl", "--generate", "c.v"}, "takes no other"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 }  // namespace

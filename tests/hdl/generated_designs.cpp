@@ -1,6 +1,7 @@
 // Wizard -> rsmanager --generate -> verilator lint -> iverilog/vvp, for every field polynomial
 // of every m with a spread of n, r and first roots, each variant of the block; the testbenches
-// can fail; the component declaration analyses in GHDL.
+// can fail; the component declaration analyses in GHDL; the RTL's parameter checks stop every
+// tool.
 #include <gtest/gtest.h>
 
 #include <cstdio>
@@ -363,5 +364,64 @@ INSTANTIATE_TEST_SUITE_P(Block, Synthesis,
                          [](const auto& info) {
                            return std::string(info.index ? "Decoder" : "Encoder");
                          });
+
+}  // namespace
+
+namespace {
+
+// The encoder's parameter checks: an impossible value stops the linter, the simulator and the
+// synthesizer alike, each naming what is wrong; the possible neighbour passes all three.
+struct Parameters {
+  const char* name;
+  int m, n, r, irrpol;
+  const char* stop;  // the missing module named; "" when all three must pass
+};
+
+void PrintTo(const Parameters& p, std::ostream* os) {
+  *os << p.name;
+}
+
+class EncoderParameters : public ::testing::TestWithParam<Parameters> {};
+
+TEST_P(EncoderParameters, StopEveryToolOrNone) {
+  const Parameters& p = GetParam();
+  testsupport::TempDir dir;
+  WriteFileText(dir.Path() / "w.v",
+                platform::Format(
+                    "module w(input wire clk, input wire reset, input wire start,\n"
+                    "         input wire enable, input wire [%d:0] din, output wire [%d:0] dout);\n"
+                    "  rs_encoder #(.M(%d), .N(%d), .R(%d), .IRRPOL(%d)) core (.clk(clk),\n"
+                    "    .reset(reset), .start(start), .enable(enable), .din(din), .dout(dout));\n"
+                    "endmodule\n",
+                    p.m - 1, p.m - 1, p.m, p.n, p.r, p.irrpol));
+  const std::string rtl = managertest::RtlDirectory().string();
+  const std::string files = "w.v " + rtl + "/rs_encoder.v";
+  const std::string commands[] = {
+      "verilator --lint-only -Wall -Wno-UNUSEDPARAM -I" + rtl + " --top-module w " + files,
+      "iverilog -g2005 -I" + rtl + " -o sim " + files,
+      "yosys -q -p 'read_verilog -I" + rtl + " " + files + "; synth -top w'"};
+  for (const std::string& command : commands) {
+    const testsupport::RunResult run = Shell("cd " + dir.Dir() + " && " + command);
+    if (*p.stop) {
+      EXPECT_NE(run.exitStatus, 0) << command;
+      EXPECT_NE(run.out.find(p.stop), std::string::npos) << command << "\n" << run.out;
+    } else {
+      EXPECT_EQ(run.exitStatus, 0) << command << "\n" << run.out;
+    }
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rtl, EncoderParameters,
+    ::testing::Values(
+        Parameters{"Possible", 4, 15, 4, 19, ""}, Parameters{"TwoCheckSymbols", 4, 3, 2, 19, ""},
+        Parameters{"OneCheckSymbol", 4, 15, 1, 19, "rs_encoder_needs_R_at_least_2"},
+        Parameters{"NoMessage", 4, 4, 4, 19, "rs_encoder_needs_N_above_R"},
+        Parameters{"LongerThanTheField", 4, 16, 4, 19, "rs_encoder_needs_N_below_2_pow_M"},
+        Parameters{"PolynomialOfLowerDegree", 4, 15, 4, 9, "rs_encoder_needs_IRRPOL_of_degree_M"},
+        Parameters{"PolynomialOfHigherDegree", 4, 15, 4, 37, "rs_encoder_needs_IRRPOL_of_degree_M"},
+        // Every check fails here; which one a tool names first is its own affair.
+        Parameters{"OneBitSymbols", 1, 1, 2, 3, "rs_encoder_needs_"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
