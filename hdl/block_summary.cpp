@@ -75,7 +75,7 @@ BlockSummary SummaryOf(const BlockDescription& block) {
                      : block.kind == BlockKind::kDiscreteDecoder ? "discrete decoder"
                                                                  : "streaming decoder";
   summary.variant = std::string(block.IsDecoder() ? (block.full ? "full " : "half ") : "") + kind;
-  if (block.IsDecoder()) summary.solver = SolverSummary(DecoderTimingOf(block));
+  if (block.IsDecoder()) summary.solver = SolverChoice(block);
   summary.k = block.n - block.check;
   summary.t = block.Corrects();
   summary.generator = GeneratorOf(block);

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/text_format.h"
+#include "rsmath/vector_file_timing.h"
 
 namespace hdl {
 
@@ -15,42 +16,15 @@ int CeilLog2(long value) {
   return bits;
 }
 
-// The folded solver's clocks from start to done: the R iterations over t + 1 coefficient
-// pairs, then Omega by Horner's rule, one coefficient a clock with three multipliers and three
-// clocks a coefficient with one.
-int FoldedSolverClocks(int r, int multipliers) {
-  const int t = r / 2;
-  return multipliers == 3 ? (r + (t + 1) / 2) * (t + 1) + 1 : (3 * r + t) * (t + 1) + 1;
-}
-
-// A discrete word must leave within the allowance of the wizard's discrete vector file,
-// 1.2 (5n + 11r + 4) clocks after it begins; counted in tenths to stay in integers.
-bool MeetsDiscreteAllowance(const BlockDescription& block, int solverLatency) {
-  return 10 * (3 * block.n + solverLatency + 2) < 12 * (5 * block.n + 11 * block.check + 4);
-}
-
-}  // namespace
-
-DecoderTiming DecoderTimingOf(const BlockDescription& block) {
+// Every clock count that follows from the solver.
+DecoderTiming TimingWith(const BlockDescription& block, SolverKind solver, int multipliers) {
   const int n = block.n, r = block.check, t = r / 2;
   const bool discrete = block.kind == BlockKind::kDiscreteDecoder;
   DecoderTiming timing;
-  if (!block.full) {
-    if (!discrete) {
-      timing.solver = SolverKind::kFolded;
-      timing.multipliers = r == 16 ? 3 : 1;
-    } else {
-      for (int multipliers : {1, 3}) {
-        if (MeetsDiscreteAllowance(block, FoldedSolverClocks(r, multipliers))) {
-          timing.solver = SolverKind::kFolded;
-          timing.multipliers = multipliers;
-          break;
-        }
-      }
-    }
-  }
-  if (timing.solver == SolverKind::kFolded) {
-    timing.solverLatency = timing.solverGap = FoldedSolverClocks(r, timing.multipliers);
+  timing.solver = solver;
+  timing.multipliers = multipliers;
+  if (solver == SolverKind::kFolded) {
+    timing.solverLatency = timing.solverGap = FoldedSolverClocks(r, multipliers);
   } else {
     timing.solverLatency = r + t + 2;
     timing.solverGap = r + 1;
@@ -68,10 +42,54 @@ DecoderTiming DecoderTimingOf(const BlockDescription& block) {
   return timing;
 }
 
+// Whether a decoder with this timing meets its variant's aim. "Full - Faster": words back to
+// back. "Half - Smaller": the wizard's own vector file, whose streaming codewords start
+// StreamingVectorSpacing clocks apart (the first three clocks after time 0, behind the reset)
+// and whose discrete run must see the word's last symbol out.
+bool MeetsItsAim(const BlockDescription& block, const DecoderTiming& timing) {
+  const long n = block.n, r = block.check;
+  if (block.full) return timing.solverGap <= n;
+  if (block.kind == BlockKind::kStreamingDecoder)
+    return timing.wordSpacing <= rsmath::StreamingVectorSpacing(false, n, r) - 3;
+  const long lastOut = 2 * n - 1 + timing.outputLatency;  // from the word's first symbol
+  return 10 * lastOut < rsmath::DiscreteVectorTenths(false, n, r);
+}
+
+}  // namespace
+
+int FoldedSolverClocks(int r, int multipliers) {
+  const int t = r / 2;
+  const int lanes = multipliers < 3 ? 1 : multipliers / 3;
+  const int beats = (t + lanes) / lanes;
+  const int omegaPasses = multipliers == 1 ? t : (t + 1) / 2;
+  return r * ((multipliers == 1 ? 3 : 1) * beats + 1) + omegaPasses * (beats + 1) + 1;
+}
+
+DecoderTiming DecoderTimingOf(const BlockDescription& block) {
+  // The fewest multipliers that meet the aim: one, then lanes of three up to one lane a
+  // coefficient; the array where none do.
+  const int t = block.check / 2;
+  for (int multipliers = 1; multipliers <= 3 * (t + 1); multipliers += multipliers == 1 ? 2 : 3) {
+    const DecoderTiming timing = TimingWith(block, SolverKind::kFolded, multipliers);
+    if (MeetsItsAim(block, timing)) return timing;
+  }
+  return TimingWith(block, SolverKind::kArray, 0);
+}
+
 std::string SolverSummary(const DecoderTiming& timing) {
   if (timing.solver == SolverKind::kArray) return "3t+1-element array";
   return platform::Format("folded, %d multiplier%s", timing.multipliers,
                           timing.multipliers == 1 ? "" : "s");
+}
+
+std::string SolverChoice(const BlockDescription& block) {
+  const DecoderTiming timing = DecoderTimingOf(block);
+  const char* aim = block.full                                   ? "words back to back"
+                    : block.kind == BlockKind::kStreamingDecoder ? "the vector file spacing"
+                                                                 : "the vector file run";
+  return platform::Format(
+      "%s, %s %s", SolverSummary(timing).c_str(),
+      timing.solver == SolverKind::kArray ? "as no folded count makes" : "the fewest for", aim);
 }
 
 }  // namespace hdl

@@ -32,10 +32,20 @@ struct DecoderTiming {
   int LatencyFromFirst(int n) const { return n - 1 + outputLatency; }
 };
 
+// The folded solver's clocks from start to done, as rs_kes_folded.v runs them: lanes of three
+// multipliers, one coefficient a lane a beat (one multiplier: three clocks a beat in the
+// iterations); a pass over the t + 1 coefficients of ceil((t + 1) / lanes) beats and a closing
+// clock; R iteration passes, then Omega two syndromes a pass (one with one multiplier).
+int FoldedSolverClocks(int r, int multipliers);
+
 // Throws nothing; block must be a decoder.
 DecoderTiming DecoderTimingOf(const BlockDescription& block);
 
 // "3t+1-element array" or "folded, P multipliers": the solver in words, for headers and pages.
 std::string SolverSummary(const DecoderTiming& timing);
+
+// The solver chosen and why, for the design's header and the datasheet: "folded, 3
+// multipliers, the fewest for words back to back" (half: for the wizard's vector file).
+std::string SolverChoice(const BlockDescription& block);
 
 }  // namespace hdl

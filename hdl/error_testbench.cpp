@@ -54,13 +54,13 @@ std::string Driver(const BlockDescription& block, int count) {
   return text + "    dsin = 0;\n    bypass = 0;\n    rsin = 0;\n  end\n\n";
 }
 
-// Clocks by which every word must have come out: the words' own input time with room for the
-// slowest variant's decoding after each.
+// Clocks by which every word must have come out: the words, each taking the decoder's word
+// spacing (and a discrete one its guard after that), then the last one's way through.
 long Timeout(const BlockDescription& block, int count) {
-  const long perWord = block.kind == BlockKind::kDiscreteDecoder
-                           ? 4L * block.n + 12L * block.check + 8
-                           : DecoderTimingOf(block).wordSpacing;
-  return 2 + count * perWord + 4L * (block.n + 3L * block.check * block.check) + 100;
+  const DecoderTiming timing = DecoderTimingOf(block);
+  const long perWord =
+      timing.wordSpacing + (block.kind == BlockKind::kDiscreteDecoder ? timing.inputGuard : 0);
+  return 2 + count * perWord + timing.outputLatency + 2L * block.n + 100;
 }
 
 }  // namespace

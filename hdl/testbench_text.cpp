@@ -1,5 +1,8 @@
 #include "hdl/testbench_text.h"
 
+#include <utility>
+
+#include "hdl/decoder_timing.h"
 #include "hdl/marked_files.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
@@ -23,7 +26,24 @@ std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& n
       "  integer failed = 0;\n\n"
       "  " +
       names.design + " dut (" + connections + ");\n\n" + CheckTasks();
+  if (block.IsDecoder()) text += DecoderTimingCheck(block);
   return text;
+}
+
+std::string DecoderTimingCheck(const BlockDescription& block) {
+  const DecoderTiming timing = DecoderTimingOf(block);
+  const std::pair<const char*, int> counts[] = {
+      {"KES_LAT", timing.solverLatency}, {"KES_GAP", timing.solverGap},
+      {"SPACE", timing.wordSpacing},     {"GUARD", timing.inputGuard},
+      {"OUT_LAT", timing.outputLatency}, {"RX_WORDS", timing.receivedWords},
+      {"ERR_WORDS", timing.errorWords}};
+  std::string text =
+      "  // The decoder's clock counts, as its RTL computes them, against the generator's: the\n"
+      "  // words' timing in this testbench rests on them.\n"
+      "  initial begin\n";
+  for (const auto& [name, value] : counts)
+    text += Format("    check(dut.core.%s, %d, \"%s\");\n", name, value, name);
+  return text + "  end\n\n";
 }
 
 std::string CheckTasks() {

@@ -19,6 +19,10 @@ struct TestbenchNames {
 // check(got, want, signal) and report, the instance dut.
 std::string TestbenchHead(const BlockDescription& block, const TestbenchNames& names);
 
+// An initial block that checks, at time 0, each clock count of the decoder instance
+// (dut.core's localparams) against hdl::DecoderTimingOf; a mismatch fails the testbench.
+std::string DecoderTimingCheck(const BlockDescription& block);
+
 // The tasks check(got, want, signal) and report, for a testbench that declares the integers
 // checks and failed itself.
 std::string CheckTasks();

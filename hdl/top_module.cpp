@@ -1,8 +1,10 @@
 #include "hdl/top_module.h"
 
+#include <algorithm>
 #include <utility>
 #include <vector>
 
+#include "hdl/decoder_timing.h"
 #include "hdl/verilog_text.h"
 #include "platform/text_format.h"
 
@@ -30,8 +32,10 @@ std::string Parameters(const BlockDescription& block, const DecoderTables& table
     const std::vector<int> gg(block.gg.begin() + 1, block.gg.end());
     return text + ",\n    .GG(" + FlatConstant(gg, block.m, indent) + ")";
   }
-  text += Format(", .GENSTART(%d),\n    .DISCRETE(%d), .FULL(%d), .NUMERR_W(%d),\n", block.genstart,
-                 block.kind == BlockKind::kDiscreteDecoder ? 1 : 0, block.full ? 1 : 0,
+  const DecoderTiming timing = DecoderTimingOf(block);
+  text += Format(", .GENSTART(%d),\n    .DISCRETE(%d), .SOLVER(%d), .MULS(%d), .NUMERR_W(%d),\n",
+                 block.genstart, block.kind == BlockKind::kDiscreteDecoder ? 1 : 0,
+                 timing.solver == SolverKind::kFolded ? 1 : 0, std::max(1, timing.multipliers),
                  block.numerrWidth);
   text += "    .INV_ROM(" + FlatConstant(tables.inverse, block.m, indent) + "),\n";
   text += "    .EVNUM_ROM(" + FlatConstant(tables.evnum, block.m, indent) + ")";

@@ -7,6 +7,7 @@
 #include "rsmath/generated_file.h"
 #include "rsmath/hex_table_writer.h"
 #include "rsmath/memory_table_names.h"
+#include "rsmath/vector_file_timing.h"
 
 namespace rsmath {
 
@@ -120,11 +121,9 @@ void RsVectorWriter::AppendDiscreteVectors(std::string& out) const {
   const auto& codeword = Tables().codeword;
   const long n = size.n;
   const long r = size.r;
-  // Clock cycles the discrete decoder needs for one codeword.
-  const long w = Fast_Small != 0 ? 3 * n + 8 * r + 4 : 3 * n + 11 * r + 4;
   AppendHeader(out);
   out += "START 0;\n";
-  AppendFormat(out, "STOP %ld;\n", 120 * (w + 2 * n));
+  AppendFormat(out, "STOP %ld;\n", 10 * DiscreteVectorTenths(Fast_Small != 0, n, r));
   out += "INTERVAL 50;\n";
   out += "INPUTS sysclk;\n";
   out += "PATTERN\n";
@@ -161,11 +160,7 @@ void RsVectorWriter::AppendStreamingVectors(std::string& out) const {
   const long n = size.n;
   const long r = size.r;
   const int k = size.k;
-  // Clock cycles between codeword starts: the longer of one codeword with its check time and
-  // the decoder's r^2 term (1.7 r^2 full, 3 r^2 half, rounded up in integers).
-  const long v =
-      Fast_Small != 0 ? std::max(n + r, (17 * r * r + 9) / 10) : std::max(n + r, 3 * r * r);
-  const long spacing = 100 * (v + 4 + (3 * n) / 2);
+  const long spacing = 100 * StreamingVectorSpacing(Fast_Small != 0, n, r);
   AppendHeader(out);
   out += "START 0;\n";
   AppendFormat(out, "STOP %ld;\n", 12 * spacing);

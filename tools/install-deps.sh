@@ -10,7 +10,7 @@ else
   packages=(cmake ninja-build g++ pkg-config python3 clang-format
             libgtest-dev libgmock-dev libbenchmark-dev
             qt6-base-dev fonts-liberation2 dpkg-dev file lintian
-            iverilog verilator yosys ghdl nextpnr-ice40)
+            iverilog verilator yosys ghdl nextpnr-ice40 libfec-dev)
   if [ "${RSWIZARD_WITH_CLANG:-1}" = 1 ]; then packages+=(clang libclang-rt-14-dev); fi
 fi
 

@@ -2,12 +2,13 @@
 // Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
 // follows the search; the received word waits in a memory, the error values in a small one.
-// uses: rs_syndrome.v rs_kes_full.v rs_kes_half.v rs_chien_forney.v rs_ram.v
+// uses: rs_syndrome.v rs_kes_full.v rs_kes_folded.v rs_chien_forney.v rs_ram.v
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
   parameter IRRPOL = 285, parameter GENSTART = 0,
   parameter DISCRETE = 0,
-  parameter FULL = 1,
+  parameter SOLVER = 0,                    // 0: the 3t+1-element array; 1: folded onto MULS
+  parameter MULS = 3,                      //   multipliers (1, or 3 per coefficient lane)
   parameter NUMERR_W = 5,
   parameter [(1<<M)*M-1:0] INV_ROM = 0,
   parameter [(1<<M)*M-1:0] EVNUM_ROM = 0
@@ -16,34 +17,24 @@ module rs_decoder #(
   input [M-1:0] din, output [M-1:0] dout,
   output rdyin, output outvalid, output decfail, output [NUMERR_W-1:0] numerr
 );
+`include "rs_decoder_timing.vh"
   localparam T = R / 2;
   localparam IW = $clog2(N);
   localparam LW = $clog2(T + 1) + 1;
-  // Key-equation solver timing: clocks from start to done, and the closest starts it takes.
-  // The half solver's clocks with one and with three multipliers, as rs_kes_half.v counts
-  // them. Streaming, three serve r = 16 (the DVB code back to back), one the others. A
-  // discrete word must leave within the allowance the wizard's discrete vector file gives,
-  // 1.2 (5N + 11R + 4) clocks: the fewest multipliers that make it, and the full solver where
-  // even three do not (small N with large R).
-  localparam HALF1 = (3 * R + T) * (T + 1) + 1;
-  localparam HALF3 = (R + (T + 1) / 2) * (T + 1) + 1;
-  localparam ALLOW10 = 12 * (5 * N + 11 * R + 4);
-  localparam FITS1 = 10 * (3 * N + HALF1 + 2) < ALLOW10;
-  localparam FITS3 = 10 * (3 * N + HALF3 + 2) < ALLOW10;
-  localparam HALF_MULS = (DISCRETE != 0) ? (FITS1 ? 1 : 3) : ((R == 16) ? 3 : 1);
-  localparam USE_FULL = (FULL != 0) || (DISCRETE != 0 && !FITS1 && !FITS3);
-  localparam HALF_CLOCKS = (HALF_MULS == 3) ? HALF3 : HALF1;
-  localparam KES_LAT = USE_FULL ? R + T + 2 : HALF_CLOCKS;
-  localparam KES_GAP = USE_FULL ? R + 1 : HALF_CLOCKS;
-  localparam SPACE = (KES_GAP > N) ? KES_GAP : N;        // closest word starts
-  localparam GUARD = (DISCRETE != 0) ? ((SPACE - N > 1) ? SPACE - N : 1) : SPACE - N;
+  // The solver's clocks (start to done, and between two starts), the closest word starts and
+  // the memories, all from rs_decoder_timing.vh.
+  localparam integer KES_LAT = kes_latency(SOLVER, R, MULS);
+  localparam integer KES_GAP = kes_gap(SOLVER, R, MULS);
+  localparam integer SPACE = word_spacing(N, KES_GAP);
+  localparam integer GUARD = input_guard(DISCRETE, N, SPACE);
+  /* verilator lint_off UNUSEDPARAM */  // the testbenches read it: it is the structure's own
+  localparam integer OUT_LAT = output_latency(N, KES_LAT);
+  /* verilator lint_on UNUSEDPARAM */
   localparam GW = $clog2(GUARD + 2);
-  // A received symbol waits 2N + KES_LAT clocks; the words in that window bound the memory.
-  localparam WIN = 2 * N + KES_LAT + 2;
-  localparam WORDS_IN = (WIN - 1) / SPACE + 2;
-  localparam OCC = (WIN < N * WORDS_IN) ? WIN : N * WORDS_IN;
-  localparam AW = $clog2(OCC);
-  localparam EAW = $clog2(2 * T + 1);
+  localparam integer RX_WORDS = received_words(N, KES_LAT, SPACE);
+  localparam integer ERR_WORDS = error_words(R);
+  localparam AW = $clog2(RX_WORDS);
+  localparam EAW = $clog2(ERR_WORDS);
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
@@ -99,12 +90,12 @@ module rs_decoder #(
   wire [(T+1)*M-1:0] lambda;
   wire [T*M-1:0] omega;
   generate
-    if (USE_FULL) begin : g_full
+    if (SOLVER == 0) begin : g_full
       rs_kes_full #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
         .clk(clk), .reset(reset), .start(kstart), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end else begin : g_half
-      rs_kes_half #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(HALF_MULS)) u_kes (
+      rs_kes_folded #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(MULS)) u_kes (
         .clk(clk), .reset(reset), .start(kstart), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end
@@ -192,16 +183,15 @@ module rs_decoder #(
 `ifdef FORMAL
   // Proved by tools/formal.sh (tests/formal) for every input sequence after a first reset.
   // The trackers count in edges, as docs/hdl.md states the timing.
-  localparam integer F_OUT_LAT = N + KES_LAT + 3;  // last symbol in to first read, in edges
   reg f_past_valid_q = 1'b0;  // $past means something from the second edge on
   reg [KES_LAT-1:0] f_kes_q = 0;  // bit i: the solver was started i + 1 edges ago
-  reg [F_OUT_LAT-1:0] f_last_q = 0;  // bit i: a word's last symbol was taken i + 1 edges ago
+  reg [OUT_LAT-1:0] f_last_q = 0;  // bit i: a word's last symbol was taken i + 1 edges ago
   reg [15:0] f_since_q = 0;  // edges since a word's first (discrete: last) symbol, up to SPACE
   reg [IW-1:0] f_oidx_q = 0;  // the position in its word of the symbol on dout
   always @(posedge clk) begin
     f_past_valid_q <= 1'b1;
     f_kes_q <= reset ? {KES_LAT{1'b0}} : {f_kes_q, kstart};
-    f_last_q <= reset ? {F_OUT_LAT{1'b0}} : {f_last_q[F_OUT_LAT-2:0], lastsym};
+    f_last_q <= reset ? {OUT_LAT{1'b0}} : {f_last_q[OUT_LAT-2:0], lastsym};
     if (reset) f_since_q <= SPACE;
     else if (DISCRETE != 0 ? lastsym : take && first) f_since_q <= (DISCRETE != 0) ? 0 : 1;
     else if (f_since_q < SPACE) f_since_q <= f_since_q + 1'b1;
@@ -222,8 +212,8 @@ module rs_decoder #(
       if (DISCRETE == 0) assert (rdyin == (f_since_q == SPACE));
       // discrete: rdyin is 0 for GUARD edges after a word's last symbol
       if (DISCRETE != 0) assert (rdyin == (f_since_q >= GUARD));
-      // a word's first symbol is read on the F_OUT_LAT-th edge after the one taking its last
-      if (outvalid && f_oidx_q == 0) assert (f_last_q[F_OUT_LAT-1]);
+      // a word's first symbol is read on the OUT_LAT-th edge after the one taking its last
+      if (outvalid && f_oidx_q == 0) assert (f_last_q[OUT_LAT-1]);
     end
 
   always @(posedge clk)

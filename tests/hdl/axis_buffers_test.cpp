@@ -17,26 +17,26 @@ struct BuffersRow {
 // after it entered, and m_axis can take it two edges later (firstOut); with words entering
 // wordClocks apart the output FIFO must hold, at an entry, the word's n symbols plus what each
 // earlier word still owes: n - clamp(d wordClocks - firstOut, 0, n) for the word d back.
-//   DVB full streaming: outputLatency 233, firstOut 203 + 233 + 2 = 438; d = 1, 2: 204 each,
-//   d = 3: 204 - (612 - 438) = 30: 204 + 438 = 642 -> 1024.
-//   DVB half streaming: outputLatency 388, firstOut 593; d = 1, 2: 204, d = 3: 204 - 19 = 185:
-//   797 -> 1024.
-//   (255,223) half streaming: spacing 1905, firstOut 254 + 2163 + 2 = 2419; d = 1: 255,
-//   d = 2: 3810 > 2419 + 255: 510 -> 512.
-//   (15,11) full discrete: spacing 16, firstOut 14 + 26 + 2 = 42; d = 1, 2: 15, d = 3: 15 - 6
-//   = 9: 54 -> 64.
+//   DVB full streaming: outputLatency 408, firstOut 203 + 408 + 2 = 613; d = 1, 2, 3: 204 each,
+//   d = 4: 204 - (816 - 613) = 1: 817 -> 1024.
+//   DVB half streaming (one multiplier): spacing 529, outputLatency 736, firstOut 941; d = 1:
+//   204, d = 2: 204 - (1058 - 941) = 87: 495 -> 512.
+//   (255,223) half streaming: spacing 1953, firstOut 254 + 2211 + 2 = 2467; d = 1: 255,
+//   d = 2: 3906 > 2467 + 255: 510 -> 512.
+//   (15,11) full discrete: spacing 16, firstOut 14 + 29 + 2 = 45; d = 1, 2: 15, d = 3: 15 - 3
+//   = 12: 57 -> 64.
 //   Encoder: a symbol a clock, shown one edge after it is made, so firstOut 3 and three
 //   symbols owed: 4.
 TEST(AxisBuffersTest, WorkedDesigns) {
   const BuffersRow rows[] = {
       {"DVB full streaming", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16), 256, 9,
-       1024, 14, 204, 438},
+       1024, 14, 204, 613},
       {"DVB half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16), 256, 9,
-       1024, 14, 204, 593},
+       512, 14, 529, 941},
       {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32), 256,
-       9, 512, 15, 1905, 2419},
+       9, 512, 15, 1953, 2467},
       {"(15,11) full discrete", TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4), 2, 5, 64, 8,
-       16, 42},
+       16, 45},
       {"DVB encoder", TestBlock(BlockKind::kEncoder, true, 8, 204, 16), 0, 0, 4, 8, 204, 3},
   };
   for (const BuffersRow& row : rows) {

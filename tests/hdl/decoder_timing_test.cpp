@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/text_format.h"
 #include "tests/hdl/test_block.h"
 
 namespace hdl {
@@ -15,23 +16,34 @@ struct TimingRow {
 };
 
 // Worked by hand from the solver schedules: the array takes r + t + 2 clocks and a start every
-// r + 1; the folded solver (3 multipliers) (r + (t+1)/2)(t+1) + 1, (1 multiplier)
-// (3r + t)(t+1) + 1. The received memory covers 2n + latency + 2 clocks of words.
+// r + 1; the folded solver r (beats + 1) + omegaPasses (beats + 1) + 1 with beats =
+// ceil((t + 1) / lanes), lanes = P / 3, omegaPasses = ceil(t / 2); with one multiplier
+// r (3 (t + 1) + 1) + t (t + 2) + 1. Full takes the fewest multipliers with a gap of at most n,
+// half the fewest that meet the wizard's vector file. The received memory covers
+// 2n + latency + 2 clocks of words.
 TEST(DecoderTimingTest, WorkedDesigns) {
   const TimingRow rows[] = {
-      {"DVB full streaming", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
-       SolverKind::kArray, 0, 26, 17, 204, 0, 233, 512, 32, 17},
-      {"DVB half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16),
-       SolverKind::kFolded, 3, 181, 181, 204, 0, 388, 1024, 32, 17},
+      {"DVB full streaming: one lane", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
+       SolverKind::kFolded, 3, 201, 201, 204, 0, 408, 1024, 32, 17},
+      {"DVB half streaming: one multiplier",
+       TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16), SolverKind::kFolded, 1, 529, 529,
+       529, 325, 736, 1024, 32, 17},
+      {"(255,223) full streaming: four lanes",
+       TestBlock(BlockKind::kStreamingDecoder, true, 8, 255, 32), SolverKind::kFolded, 12, 241, 241,
+       255, 0, 499, 1024, 64, 17},
       {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32),
-       SolverKind::kFolded, 1, 1905, 1905, 1905, 1650, 2163, 1024, 64, 17},
-      {"(15,11) full discrete", TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4),
-       SolverKind::kArray, 0, 8, 5, 15, 1, 26, 64, 8, 9},
-      {"(51,1) half discrete: no folded count fits",
-       TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
-       1, 131, 256, 64, 13},
+       SolverKind::kFolded, 1, 1953, 1953, 1953, 1698, 2211, 1024, 64, 17},
+      {"(15,11) full discrete: one beat a pass",
+       TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4), SolverKind::kFolded, 9, 11, 11, 15,
+       1, 29, 64, 8, 9},
+      {"(51,1) half discrete: three lanes meet the allowance",
+       TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kFolded, 9, 631, 631,
+       631, 580, 685, 256, 64, 13},
+      {"(51,1) full streaming: no folded count is back to back",
+       TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
+       0, 131, 256, 64, 13},
       {"(255,239) half discrete", TestBlock(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
-       SolverKind::kFolded, 1, 505, 505, 505, 250, 763, 1024, 32, 17},
+       SolverKind::kFolded, 1, 529, 529, 529, 274, 787, 1024, 32, 17},
   };
   for (const TimingRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -49,16 +61,53 @@ TEST(DecoderTimingTest, WorkedDesigns) {
   }
 }
 
+// Every full decoder of the wizard's range takes words back to back, and the count before the
+// chosen one would not have: the choice is the fewest multipliers.
+TEST(DecoderTimingTest, FullIsBackToBackWithTheFewestMultipliers) {
+  for (BlockKind kind : {BlockKind::kStreamingDecoder, BlockKind::kDiscreteDecoder})
+    for (int m : {3, 4, 6, 8})
+      for (int n = 7; n < (1 << m); n += (1 << m) / 8 + 1)
+        for (int r = 4; r < n && r <= 50; r += 5) {
+          SCOPED_TRACE(platform::Format("m %d n %d r %d", m, n, r));
+          const DecoderTiming timing = DecoderTimingOf(TestBlock(kind, true, m, n, r));
+          EXPECT_EQ(timing.wordSpacing, n);
+          EXPECT_LE(timing.solverGap, n);
+          // One lane fewer (one multiplier for one lane) would be slower than n; the array
+          // only where the most lanes are.
+          if (timing.solver == SolverKind::kFolded && timing.multipliers > 1) {
+            const int less = timing.multipliers == 3 ? 1 : timing.multipliers - 3;
+            EXPECT_GT(FoldedSolverClocks(r, less), n) << less;
+          }
+          if (timing.solver == SolverKind::kArray) {
+            EXPECT_GT(FoldedSolverClocks(r, 3 * (r / 2 + 1)), n);
+          }
+        }
+}
+
 TEST(DecoderTimingTest, SolverSummaryNamesTheChoice) {
   EXPECT_EQ(
       SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16))),
-      "3t+1-element array");
-  EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
       "folded, 3 multipliers");
   EXPECT_EQ(
-      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32))),
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16))),
       "folded, 1 multiplier");
+  EXPECT_EQ(
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 8, 255, 32))),
+      "folded, 12 multipliers");
+  EXPECT_EQ(
+      SolverSummary(DecoderTimingOf(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50))),
+      "3t+1-element array");
+}
+
+TEST(DecoderTimingTest, SolverChoiceStatesWhy) {
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16)),
+            "folded, 3 multipliers, the fewest for words back to back");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16)),
+            "folded, 1 multiplier, the fewest for the vector file spacing");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50)),
+            "folded, 9 multipliers, the fewest for the vector file run");
+  EXPECT_EQ(SolverChoice(TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50)),
+            "3t+1-element array, as no folded count makes words back to back");
 }
 
 }  // namespace

@@ -54,10 +54,14 @@ std::vector<Code> DecoderCodes() {
     codes.push_back({kind, 6, 67, 9, 8, 1});  // k = 1
     codes.push_back({kind, 5, 41, 31, 6, 2});
   }
-  codes.push_back({"streaming full", 8, 285, 255, 50, 0});
-  codes.push_back({"discrete full", 8, 285, 255, 50, 0});
-  codes.push_back({"streaming half", 8, 285, 204, 16, 0});  // DVB, back to back
-  codes.push_back({"discrete half", 8, 285, 51, 50, 0});    // too slow folded: full solver
+  // Each solver the generator chooses (hdl/decoder_timing): the full decoders all back to back.
+  codes.push_back({"streaming full", 8, 285, 255, 50, 0});  // nine lanes
+  codes.push_back({"discrete full", 8, 285, 255, 50, 0});   // nine lanes
+  codes.push_back({"streaming full", 8, 285, 255, 4, 0});   // one multiplier
+  codes.push_back({"discrete full", 8, 285, 204, 16, 0});   // one lane, DVB
+  codes.push_back({"streaming full", 6, 67, 51, 50, 0});    // the array: no folded count can
+  codes.push_back({"streaming half", 8, 285, 204, 16, 0});  // one multiplier, DVB
+  codes.push_back({"discrete half", 8, 285, 51, 50, 0});    // three lanes meet the allowance
   return codes;
 }
 
@@ -175,6 +179,26 @@ TEST(GeneratedTestbench, ErrorsTestbenchCatchesACorruptedExpectation) {
   text[value] = text[value] == '1' ? '2' : '1';
   WriteFileText(testbench, text);
   ExpectRun(dir.Path(), "rs_errors_tb.v", false);
+}
+
+// The decoder's own clock counts differ from the generator's (the design edited by hand to
+// another multiplier count): both testbenches fail at time 0 and name the count.
+TEST(GeneratedTestbench, FailsWhenTheDecoderTimingDiffers) {
+  const Code code{"streaming full", 4, 19, 15, 4, 0};  // nine multipliers, 11 clocks a word
+  testsupport::TempDir dir;
+  ASSERT_NO_FATAL_FAILURE(Generate(dir.Path(), code));
+  const fs::path design = dir.Path() / "rs.v";
+  std::string text = ReadFileText(design);
+  const std::size_t at = text.find(".MULS(9)");
+  ASSERT_NE(at, std::string::npos);
+  WriteFileText(design, text.replace(at, 8, ".MULS(6)"));  // 16 clocks a word
+  for (const char* testbench : {"rs_tb.v", "rs_errors_tb.v"}) {
+    const testsupport::RunResult run =
+        Shell("cd " + dir.Dir() + " && iverilog -o sim " + testbench + " rs.v && vvp -n sim");
+    EXPECT_NE(run.exitStatus, 0) << testbench;
+    EXPECT_NE(run.out.find("FAIL at 0: KES_LAT is 16, expected 11\n"), std::string::npos)
+        << testbench << run.out;
+  }
 }
 
 // The AXI4-Stream wrapper of every design in the tables above; in every run the encoder and the

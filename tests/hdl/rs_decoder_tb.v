@@ -5,7 +5,7 @@
 // numerr and decfail constant; dsout = 0 clears an edge's output; a reset drops words in flight.
 module rs_decoder_check #(
   parameter M = 4, N = 15, R = 4, IRRPOL = 19, GENSTART = 0,
-  parameter DISCRETE = 0, FULL = 1, NUMERR_W = 3,
+  parameter DISCRETE = 0, SOLVER = 0, MULS = 3, NUMERR_W = 3,
   parameter NCW = 12,                // words sent
   parameter GAP = 0,                 // streaming: idle edges between words at least ...
   parameter RGAP = 0,                //   ... plus up to RGAP more at random
@@ -83,7 +83,7 @@ module rs_decoder_check #(
   wire rdyin, outvalid, decfail;
   wire [NUMERR_W-1:0] numerr;
   rs_decoder #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART), .DISCRETE(DISCRETE),
-               .FULL(FULL), .NUMERR_W(NUMERR_W), .INV_ROM(INV), .EVNUM_ROM(EVN)) dut (
+               .SOLVER(SOLVER), .MULS(MULS), .NUMERR_W(NUMERR_W), .INV_ROM(INV), .EVNUM_ROM(EVN)) dut (
     .clk(clk), .reset(reset), .dsin(dsin), .dsout(dsout), .bypass(bypass), .din(din),
     .dout(dout), .rdyin(rdyin), .outvalid(outvalid), .decfail(decfail), .numerr(numerr));
   always #5 clk = !clk;
@@ -349,7 +349,7 @@ module rs_decoder_tb #(parameter SWEEP = 0);
       localparam integer W = (PR < 8) ? 3 : (PR < 16) ? 4 : (PR < 32) ? 5 : 6;
       wire [31:0] c_chk, c_bad, c_lat;   // c_lat: the edges measured, for a look in a waveform
       rs_decoder_check #(.M(PM), .N(PN), .R(PR), .IRRPOL(PP), .GENSTART(PG), .DISCRETE(PD),
-                         .FULL(1), .NUMERR_W(W), .NCW(PC), .GAP(PA), .RGAP(PX), .LONG(PL),
+                         .SOLVER(0), .NUMERR_W(W), .NCW(PC), .GAP(PA), .RGAP(PX), .LONG(PL),
                          .DSOUT(PO), .RST_CW(PT), .SEED(PS),
                          .EXP_LAT(PN + PR + PR / 2 + 5)) u (
         .finished(fin[g]), .checks(c_chk), .fails(c_bad), .lat(c_lat));

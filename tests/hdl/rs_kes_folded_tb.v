@@ -1,15 +1,17 @@
-// rs_kes_half against arithmetic of its own: random error patterns (0 .. t+3 errors, more than
+// rs_kes_folded against arithmetic of its own: random error patterns (0 .. t+3 errors, more than
 // r, a lone syndrome), lambda against a Berlekamp-Massey with division (0 when no codeword lies
 // within t), its roots, omega = S lambda mod x^t, the latency formula, reset, held outputs.
+// The clock count is kes_folded_clocks, worked by hand for a few sizes in rs_kes_folded_tb.
 module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 255, WORDS = 20) (input clk);
+`include "rs_decoder_timing.vh"
   localparam T = R / 2, Q = (1 << M) - 1;
-  localparam CYC = MULS > 1 ? (R + (T + 1) / 2) * (T + 1) + 1 : (3 * R + T) * (T + 1) + 1;
+  localparam CYC = kes_folded_clocks(R, MULS);
   reg reset = 1, start = 0;
   reg [R*M-1:0] syn = 0;
   wire done;
   wire [(T+1)*M-1:0] lam;
   wire [T*M-1:0] om;
-  rs_kes_half #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(MULS)) dut (clk, reset, start, syn, done, lam, om);
+  rs_kes_folded #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(MULS)) dut (clk, reset, start, syn, done, lam, om);
   integer lg[0:Q], ex[0:2*Q], pos[0:255], S[0:R], C[0:R], B[0:R], Tm[0:R];
   integer finished = 0, w, k, i, j, e, d, bb, L, c, cyc, v, ok, seed = M * R;
   reg [(T+1)*M-1:0] lam_at_done;
@@ -18,8 +20,8 @@ module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 25
   endfunction
   task check(input integer good, input [8*16-1:0] what);
     begin
-      rs_kes_half_tb.checks = rs_kes_half_tb.checks + 1;
-      rs_kes_half_tb.failed = rs_kes_half_tb.failed + (good ? 0 : 1);
+      rs_kes_folded_tb.checks = rs_kes_folded_tb.checks + 1;
+      rs_kes_folded_tb.failed = rs_kes_folded_tb.failed + (good ? 0 : 1);
       if (!good) $display("FAIL %0s: m %0d r %0d muls %0d word %0d", what, M, R, MULS, w);
     end
   endtask
@@ -86,19 +88,42 @@ module kh_case #(parameter M = 8, R = 16, IRRPOL = 285, MULS = 3, G0 = 0, N = 25
   end
 endmodule
 
-module rs_kes_half_tb;
+module rs_kes_folded_tb;
+`include "rs_decoder_timing.vh"
   integer checks = 0, failed = 0;
   reg clk = 0;
   always #5 clk = ~clk;
+  // One multiplier; one lane; two, three and four lanes (the last beat of a pass part empty);
+  // as many lanes as coefficients (one beat a pass); odd R; even and odd t.
+  task check_count(input integer got, input integer want);
+    begin
+      checks = checks + 1;
+      if (got != want) begin
+        failed = failed + 1;
+        $display("FAIL clock count %0d, by hand %0d", got, want);
+      end
+    end
+  endtask
   kh_case #(.M(4), .R(4), .IRRPOL(19), .MULS(1), .G0(0), .N(15), .WORDS(40)) c0 (clk);
   kh_case #(.M(8), .R(16), .IRRPOL(285), .MULS(3), .G0(0), .N(204), .WORDS(60)) c1 (clk);
   kh_case #(.M(8), .R(16), .IRRPOL(301), .MULS(1), .G0(1), .N(255), .WORDS(20)) c2 (clk);
-  kh_case #(.M(8), .R(50), .IRRPOL(285), .MULS(1), .G0(5), .N(255), .WORDS(12)) c3 (clk);
+  kh_case #(.M(8), .R(50), .IRRPOL(285), .MULS(9), .G0(5), .N(255), .WORDS(12)) c3 (clk);
   kh_case #(.M(5), .R(7), .IRRPOL(37), .MULS(1), .G0(3), .N(31), .WORDS(40)) c4 (clk);
-  kh_case #(.M(6), .R(9), .IRRPOL(67), .MULS(3), .G0(2), .N(63), .WORDS(40)) c5 (clk);
-  kh_case #(.M(7), .R(33), .IRRPOL(137), .MULS(3), .G0(117), .N(127), .WORDS(20)) c6 (clk);
+  kh_case #(.M(6), .R(9), .IRRPOL(67), .MULS(6), .G0(2), .N(63), .WORDS(40)) c5 (clk);
+  kh_case #(.M(7), .R(33), .IRRPOL(137), .MULS(12), .G0(117), .N(127), .WORDS(20)) c6 (clk);
+  kh_case #(.M(8), .R(32), .IRRPOL(285), .MULS(12), .G0(0), .N(255), .WORDS(20)) c7 (clk);
+  kh_case #(.M(4), .R(4), .IRRPOL(19), .MULS(9), .G0(0), .N(15), .WORDS(40)) c8 (clk);
+  kh_case #(.M(5), .R(6), .IRRPOL(37), .MULS(3), .G0(1), .N(31), .WORDS(30)) c9 (clk);
   initial begin
-    wait (c0.finished && c1.finished && c2.finished && c3.finished && c4.finished && c5.finished && c6.finished);
+    // The clock counts by hand: R (beats + 1) + Omega passes (beats + 1) + 1, three clocks a
+    // beat with one multiplier.
+    check_count(kes_folded_clocks(16, 3), 16 * 10 + 4 * 10 + 1);
+    check_count(kes_folded_clocks(16, 1), 16 * 28 + 8 * 10 + 1);
+    check_count(kes_folded_clocks(32, 12), 32 * 6 + 8 * 6 + 1);
+    check_count(kes_folded_clocks(4, 9), 4 * 2 + 1 * 2 + 1);
+    check_count(kes_folded_clocks(50, 9), 50 * 10 + 13 * 10 + 1);
+    wait (c0.finished && c1.finished && c2.finished && c3.finished && c4.finished && c5.finished && c6.finished
+          && c7.finished && c8.finished && c9.finished);
     $display("%0d checks, %0d failed", checks, failed);
     if (failed != 0) $fatal(1);
     $finish;
