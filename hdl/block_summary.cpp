@@ -63,7 +63,7 @@ void AddClocks(const BlockDescription& block, BlockSummary& summary) {
       {"solver", timing.solverLatency, "edges the key-equation solver takes for one word"});
   summary.memories = {
       {"received symbols (with the bypass bit)", timing.receivedWords, block.m + 1},
-      {"error values (tag, position, value)", timing.errorWords, timing.errorWordBits},
+      {"error values (two pages, a value a position)", timing.errorWords, timing.errorWordBits},
   };
 }
 

@@ -16,9 +16,22 @@ int CeilLog2(long value) {
   return bits;
 }
 
+// rs_chien_forney.v searches the n positions upward and finds the value of the first symbol
+// out last; its pipeline writes that value three clocks after the search is through, and the
+// output pass starts reading then: clocks from the solver's done to the pass's first read.
+int SearchLatency(int n) {
+  return n + 3;
+}
+
+// Edges from a word's last symbol taken to its first symbol out: the solver starts on the
+// next edge, and the symbol read by the pass is registered and shown on the two after.
+int OutputLatency(int n, int solverLatency) {
+  return solverLatency + SearchLatency(n) + 3;
+}
+
 // Every clock count that follows from the solver.
 DecoderTiming TimingWith(const BlockDescription& block, SolverKind solver, int multipliers) {
-  const int n = block.n, r = block.check, t = r / 2;
+  const int n = block.n, r = block.check;
   const bool discrete = block.kind == BlockKind::kDiscreteDecoder;
   DecoderTiming timing;
   timing.solver = solver;
@@ -26,19 +39,20 @@ DecoderTiming TimingWith(const BlockDescription& block, SolverKind solver, int m
   if (solver == SolverKind::kFolded) {
     timing.solverLatency = timing.solverGap = FoldedSolverClocks(r, multipliers);
   } else {
-    timing.solverLatency = r + t + 2;
+    timing.solverLatency = r + r / 2 + 2;
     timing.solverGap = r + 1;
   }
   timing.wordSpacing = std::max(n, timing.solverGap);
   timing.inputGuard = discrete ? std::max(1, timing.wordSpacing - n) : timing.wordSpacing - n;
-  timing.outputLatency = n + timing.solverLatency + 3;
-  // A received symbol waits 2n + solverLatency clocks; the words within that window bound
-  // the memory.
-  const long window = 2L * n + timing.solverLatency + 2;
-  const long wordsIn = (window - 1) / timing.wordSpacing + 2;
-  timing.receivedWords = 1 << CeilLog2(std::min(window, n * wordsIn));
-  timing.errorWords = 1 << CeilLog2(2L * t + 1);
-  timing.errorWordBits = 1 + CeilLog2(n) + block.m;
+  timing.searchLatency = SearchLatency(n);
+  timing.outputLatency = OutputLatency(n, timing.solverLatency);
+  // A received symbol waits n + solverLatency + searchLatency clocks; each word starting
+  // within that wait, and the one coming in, holds a slot of 2^ceil(log2 n) symbols.
+  const long wait = 1L * n + timing.solverLatency + timing.searchLatency;
+  timing.receivedWords = (1 << CeilLog2(wait / timing.wordSpacing + 1)) << CeilLog2(n);
+  // Two pages of every position's value: one filled by the search, one read by the word leaving.
+  timing.errorWords = 2 << CeilLog2(n);
+  timing.errorWordBits = block.m;
   return timing;
 }
 

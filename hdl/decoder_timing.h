@@ -23,10 +23,11 @@ struct DecoderTiming {
   int solverGap = 0;      // the closest two solver starts may be
   int wordSpacing = 0;    // the closest two words' first symbols may be, in clocks
   int inputGuard = 0;     // edges after a word's last symbol on which rdyin stays 0
+  int searchLatency = 0;  // clocks from the solver's done to the output pass's first read
   int outputLatency = 0;  // edges from a word's last symbol taken to its first symbol out
   int receivedWords = 0;  // depth of the received-word memory (words of m + 1 bits)
-  int errorWords = 0;     // depth of the error-value memory
-  int errorWordBits = 0;  // its width: a tag, the position and the value
+  int errorWords = 0;     // depth of the error-value memory (two pages of the positions)
+  int errorWordBits = 0;  // its width: the value
 
   // Edges from a streaming word's first symbol to its first symbol out.
   int LatencyFromFirst(int n) const { return n - 1 + outputLatency; }

@@ -37,9 +37,9 @@ std::string Parameters(const BlockDescription& block, const DecoderTables& table
                  block.genstart, block.kind == BlockKind::kDiscreteDecoder ? 1 : 0,
                  timing.solver == SolverKind::kFolded ? 1 : 0, std::max(1, timing.multipliers),
                  block.numerrWidth);
-  text += "    .INV_ROM(" + FlatConstant(tables.inverse, block.m, indent) + "),\n";
-  text += "    .EVNUM_ROM(" + FlatConstant(tables.evnum, block.m, indent) + ")";
-  return text;
+  // The search folds the first root's power into its evaluator steps: only the inverses are
+  // a table in the core.
+  return text + "    .INV_ROM(" + FlatConstant(tables.inverse, block.m, indent) + ")";
 }
 
 }  // namespace

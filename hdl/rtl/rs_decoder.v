@@ -1,7 +1,7 @@
 // Reed-Solomon decoder core: syndromes while a word comes in, the key equation, one Chien and
-// Forney pass that counts the roots and keeps the (at most R/2) error values, then the word
+// Forney pass that counts the roots and pages every position's error value, then the word
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
-// follows the search; the received word waits in a memory, the error values in a small one.
+// follows the search; the received word waits in a memory, the error values in the search's.
 // uses: rs_syndrome.v rs_kes_full.v rs_kes_folded.v rs_chien_forney.v rs_ram.v
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
@@ -10,8 +10,7 @@ module rs_decoder #(
   parameter SOLVER = 0,                    // 0: the 3t+1-element array; 1: folded onto MULS
   parameter MULS = 3,                      //   multipliers (1, or 3 per coefficient lane)
   parameter NUMERR_W = 5,
-  parameter [(1<<M)*M-1:0] INV_ROM = 0,
-  parameter [(1<<M)*M-1:0] EVNUM_ROM = 0
+  parameter [(1<<M)*M-1:0] INV_ROM = 0
 ) (
   input clk, input reset, input dsin, input dsout, input bypass,
   input [M-1:0] din, output [M-1:0] dout,
@@ -21,69 +20,72 @@ module rs_decoder #(
   localparam T = R / 2;
   localparam IW = $clog2(N);
   localparam LW = $clog2(T + 1) + 1;
-  // The solver's clocks (start to done, and between two starts), the closest word starts and
-  // the memories, all from rs_decoder_timing.vh.
+  // The solver's clocks (start to done, and between two starts), the closest word starts, the
+  // search's clocks and the memories, all from rs_decoder_timing.vh.
   localparam integer KES_LAT = kes_latency(SOLVER, R, MULS);
   localparam integer KES_GAP = kes_gap(SOLVER, R, MULS);
   localparam integer SPACE = word_spacing(N, KES_GAP);
   localparam integer GUARD = input_guard(DISCRETE, N, SPACE);
-  /* verilator lint_off UNUSEDPARAM */  // the testbenches read it: it is the structure's own
-  localparam integer OUT_LAT = output_latency(N, KES_LAT);
-  /* verilator lint_on UNUSEDPARAM */
   localparam GW = $clog2(GUARD + 2);
+  /* verilator lint_off UNUSEDPARAM */  // the testbenches read them: they are the structure's own
+  localparam integer OUT_LAT = output_latency(N, KES_LAT);
+  localparam integer ERR_WORDS = error_words(N);
+  /* verilator lint_on UNUSEDPARAM */
+  // The received-word memory: a word's symbols at {its slot, symbol index}, so the input's and
+  // the output pass's symbol counts address it.
   localparam integer RX_WORDS = received_words(N, KES_LAT, SPACE);
-  localparam integer ERR_WORDS = error_words(R);
   localparam AW = $clog2(RX_WORDS);
-  localparam EAW = $clog2(ERR_WORDS);
+  localparam SW = AW - IW;
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
-  reg dsin_q, rx, rdy, bp_l, kstart;
-  reg [IW-1:0] icnt;
-  reg [GW-1:0] guard;
-  reg [AW-1:0] wp;
+  reg dsin_q, rx_q, rdy_q, bp_q, kstart;
+  reg [IW-1:0] icnt_q;
+  reg [GW-1:0] guard_q;
+  reg [SW-1:0] wslot_q;
 
-  wire take = (DISCRETE != 0) ? (dsin && rdy) : (rx || (dsin && !dsin_q && rdy));
-  wire first = !rx;
-  wire lastsym = take && (icnt == NL[IW-1:0]);
-  wire bp_now = first ? bypass : bp_l;
-  wire rx_n = take ? !lastsym : rx;
-  wire [GW-1:0] guard_n = lastsym ? GUARD[GW-1:0] : ((guard != 0) ? guard - 1'b1 : guard);
+  wire take = (DISCRETE != 0) ? (dsin && rdy_q) : (rx_q || (dsin && !dsin_q && rdy_q));
+  wire first = !rx_q;
+  wire lastsym = take && (icnt_q == NL[IW-1:0]);
+  wire bp_now = first ? bypass : bp_q;
+  wire rx_d = take ? !lastsym : rx_q;
+  wire [GW-1:0] guard_d = lastsym ? GUARD[GW-1:0] : ((guard_q != 0) ? guard_q - 1'b1 : guard_q);
 
   always @(posedge clk) dsin_q <= dsin;
 
   always @(posedge clk)
     if (reset) begin
-      rx <= 1'b0;
-      rdy <= 1'b1;
+      rx_q <= 1'b0;
+      rdy_q <= 1'b1;
       kstart <= 1'b0;
-      icnt <= {IW{1'b0}};
-      guard <= {GW{1'b0}};
-      wp <= {AW{1'b0}};
+      icnt_q <= {IW{1'b0}};
+      guard_q <= {GW{1'b0}};
+      wslot_q <= {SW{1'b0}};
     end else begin
-      rx <= rx_n;
-      guard <= guard_n;
-      rdy <= ((DISCRETE != 0) || !rx_n) && (guard_n == 0);
+      rx_q <= rx_d;
+      guard_q <= guard_d;
+      rdy_q <= ((DISCRETE != 0) || !rx_d) && (guard_d == 0);
       kstart <= lastsym;
       if (take) begin
-        icnt <= lastsym ? {IW{1'b0}} : icnt + 1'b1;
-        wp <= wp + 1'b1;
+        icnt_q <= lastsym ? {IW{1'b0}} : icnt_q + 1'b1;
+        if (lastsym) wslot_q <= wslot_q + 1'b1;
       end
     end
 
   always @(posedge clk)
-    if (take && first) bp_l <= bypass;
+    if (take && first) bp_q <= bypass;
 
   wire [R*M-1:0] syn;
   rs_syndrome #(.M(M), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART)) u_syn (
     .clk(clk), .en(take), .first(first), .din(din), .syn(syn));
 
-  reg [AW-1:0] rp;
+  reg [SW-1:0] rslot_q;
   wire rd;
+  wire [IW-1:0] oidx;
   wire [M:0] word;
   rs_ram #(.W(M + 1), .AW(AW), .SYNC_READ(1)) u_buf (
-    .clk(clk), .we(take), .waddr(wp), .wdata({bp_now, din}),
-    .re(rd), .raddr(rp), .rdata(word));
+    .clk(clk), .we(take), .waddr({wslot_q, icnt_q}), .wdata({bp_now, din}),
+    .re(rd), .raddr({rslot_q, oidx}), .rdata(word));
 
   // ---- key equation ----
   wire kdone;
@@ -101,73 +103,43 @@ module rs_decoder #(
     end
   endgenerate
 
-  // ---- search and error values ----
-  wire cf_last, fin, fin_ok, push, push_tag;
-  wire [LW-1:0] fin_num;
-  wire [IW-1:0] push_idx;
-  wire [M-1:0] push_err;
+  // ---- search, error values, output pass ----
+  wire orun, olast, ook;
+  wire [LW-1:0] onum;
+  wire [M-1:0] oerr;
   rs_chien_forney #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART),
-                    .INV_ROM(INV_ROM), .EVNUM_ROM(EVNUM_ROM), .IW(IW), .LW(LW)) u_cf (
+                    .INV_ROM(INV_ROM), .IW(IW), .LW(LW)) u_cf (
     .clk(clk), .reset(reset), .load(kdone), .lambda(lambda), .omega(omega),
-    .last(cf_last), .fin(fin), .fin_ok(fin_ok), .fin_num(fin_num),
-    .push(push), .push_idx(push_idx), .push_err(push_err), .push_tag(push_tag));
+    .orun(orun), .olast(olast), .oidx(oidx), .oerr(oerr), .ok_q(ook), .num_q(onum));
 
-  reg [EAW-1:0] ewp, erp;
-  wire [IW+M:0] ehead;
-  rs_ram #(.W(IW + M + 1), .AW(EAW), .SYNC_READ(0)) u_err (
-    .clk(clk), .we(push), .waddr(ewp), .wdata({push_tag, push_idx, push_err}),
-    .re(1'b0), .raddr(erp), .rdata(ehead));
-
-  // ---- output pass: symbol 0 on the edge where fin is 1, then N - 1 more ----
-  reg oact, otag, ook;
-  reg [IW-1:0] ocnt;
-  reg [LW-1:0] onum;
+  // The pass reads the word and its error values in the same clocks; both arrive a clock later.
+  reg oedge_q;
   reg [M-1:0] rs_q;
   reg ov_q, df_q;
   reg [NUMERR_W-1:0] ne_q;
-
-  wire oedge = fin || oact;
-  wire [IW-1:0] oidx = fin ? {IW{1'b0}} : ocnt;
-  wire ok_i = fin ? fin_ok : ook;
-  wire [LW-1:0] num_i = fin ? fin_num : onum;
   /* verilator lint_off UNUSEDSIGNAL */
-  wire [31:0] num_w = {{(32-LW){1'b0}}, num_i};   // numerr in its own width
+  wire [31:0] num_w = {{(32-LW){1'b0}}, onum};   // numerr in its own width
   /* verilator lint_on UNUSEDSIGNAL */
   wire wbp = word[M];
-  wire match = oedge && (ewp != erp) && (ehead[IW+M] == otag) && (ehead[IW+M-1:M] == oidx);
-  wire apply = match && ok_i && !wbp;
-  wire olast = oedge && (oidx == NL[IW-1:0]);
-  assign rd = cf_last || (oedge && !olast);
+  assign rd = orun;
 
   always @(posedge clk)
     if (reset) begin
-      oact <= 1'b0;
-      otag <= 1'b0;
-      ocnt <= {IW{1'b0}};
-      rp <= {AW{1'b0}};
-      erp <= {EAW{1'b0}};
-      ewp <= {EAW{1'b0}};
+      oedge_q <= 1'b0;
+      rslot_q <= {SW{1'b0}};
     end else begin
-      if (rd) rp <= rp + 1'b1;
-      if (push) ewp <= ewp + 1'b1;
-      if (match) erp <= erp + 1'b1;
-      if (fin) begin
-        ook <= fin_ok;
-        onum <= fin_num;
-      end
-      oact <= oedge && !olast;
-      ocnt <= oidx + 1'b1;
-      if (olast) otag <= !otag;
+      oedge_q <= orun;
+      if (olast) rslot_q <= rslot_q + 1'b1;
     end
 
   // The outputs are registers; an edge with dsout = 0 loads them with 0 (so does an unknown
   // state before the first reset, in simulation).
   always @(posedge clk)
-    if (dsout && oedge && !reset) begin
+    if (dsout && oedge_q && !reset) begin
       ov_q <= 1'b1;
-      rs_q <= word[M-1:0] ^ (apply ? ehead[M-1:0] : {M{1'b0}});
-      ne_q <= (ok_i && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
-      df_q <= !ok_i && !wbp;
+      rs_q <= word[M-1:0] ^ ((ook && !wbp) ? oerr : {M{1'b0}});
+      ne_q <= (ook && !wbp) ? num_w[NUMERR_W-1:0] : {NUMERR_W{1'b0}};
+      df_q <= !ook && !wbp;
     end else begin
       ov_q <= 1'b0;
       rs_q <= {M{1'b0}};
@@ -179,7 +151,7 @@ module rs_decoder #(
   assign outvalid = ov_q;
   assign numerr = ne_q;
   assign decfail = df_q;
-  assign rdyin = rdy;
+  assign rdyin = rdy_q;
 `ifdef FORMAL
   // Proved by tools/formal.sh (tests/formal) for every input sequence after a first reset.
   // The trackers count in edges, as docs/hdl.md states the timing.
@@ -187,6 +159,7 @@ module rs_decoder #(
   reg [KES_LAT-1:0] f_kes_q = 0;  // bit i: the solver was started i + 1 edges ago
   reg [OUT_LAT-1:0] f_last_q = 0;  // bit i: a word's last symbol was taken i + 1 edges ago
   reg [15:0] f_since_q = 0;  // edges since a word's first (discrete: last) symbol, up to SPACE
+  reg [IW-1:0] f_ridx_q = 0;  // the position in its word of the symbol read last clock
   reg [IW-1:0] f_oidx_q = 0;  // the position in its word of the symbol on dout
   always @(posedge clk) begin
     f_past_valid_q <= 1'b1;
@@ -195,7 +168,8 @@ module rs_decoder #(
     if (reset) f_since_q <= SPACE;
     else if (DISCRETE != 0 ? lastsym : take && first) f_since_q <= (DISCRETE != 0) ? 0 : 1;
     else if (f_since_q < SPACE) f_since_q <= f_since_q + 1'b1;
-    if (dsout && oedge && !reset) f_oidx_q <= oidx;
+    if (orun) f_ridx_q <= oidx;
+    if (dsout && oedge_q && !reset) f_oidx_q <= f_ridx_q;
   end
   always @(*) if (!f_past_valid_q) assume (reset);  // the block is reset once at start
 

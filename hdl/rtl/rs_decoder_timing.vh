@@ -46,24 +46,27 @@ function integer input_guard(input integer discrete, input integer n, input inte
   input_guard = (discrete != 0 && spacing - n < 1) ? 1 : spacing - n;
 endfunction
 
-// Edges from a word's last symbol taken to its first symbol out.
+// rs_chien_forney.v searches the n positions upward and finds the value of the first symbol
+// out last; its pipeline writes that value three clocks after the search is through, and the
+// output pass starts reading then: clocks from the solver's done to the pass's first read.
+function integer search_latency(input integer n);
+  search_latency = n + 3;
+endfunction
+
+// Edges from a word's last symbol taken to its first symbol out: the solver starts on the
+// next edge, and the symbol read by the pass is registered and shown on the two after.
 function integer output_latency(input integer n, input integer kes_lat);
-  output_latency = n + kes_lat + 3;
+  output_latency = kes_lat + search_latency(n) + 3;
 endfunction
 
-// A received symbol waits 2n + latency clocks; the words within that window bound the
-// received-word memory (a power of two of words).
+// A received symbol waits n + kes_lat + search_latency clocks; each word starting within
+// that wait, and the one coming in, holds a slot of 2^ceil(log2 n) symbols.
 function integer received_words(input integer n, input integer kes_lat, input integer spacing);
-  integer window;
-  integer occupied;
-  begin
-    window = 2 * n + kes_lat + 2;
-    occupied = n * ((window - 1) / spacing + 2);
-    received_words = 1 << $clog2((window < occupied) ? window : occupied);
-  end
+  received_words = (1 << $clog2((n + kes_lat + search_latency(n)) / spacing + 1)) << $clog2(n);
 endfunction
 
-// The error-value memory: room for the values of a word being searched and one leaving.
-function integer error_words(input integer r);
-  error_words = 1 << $clog2(2 * (r / 2) + 1);
+// Two pages of every position's error value: one filled by the search, one read by the word
+// leaving.
+function integer error_words(input integer n);
+  error_words = 2 << $clog2(n);
 endfunction

@@ -19,31 +19,39 @@ struct TimingRow {
 // r + 1; the folded solver r (beats + 1) + omegaPasses (beats + 1) + 1 with beats =
 // ceil((t + 1) / lanes), lanes = P / 3, omegaPasses = ceil(t / 2); with one multiplier
 // r (3 (t + 1) + 1) + t (t + 2) + 1. Full takes the fewest multipliers with a gap of at most n,
-// half the fewest that meet the wizard's vector file. The received memory covers
-// 2n + latency + 2 clocks of words.
+// half the fewest that meet the wizard's vector file. The search hands its first value out
+// n + 3 clocks after the solver's done, and the first symbol leaves 3 clocks after that; the
+// received memory has a slot of 2^ceil(log2 n) symbols for each word starting within
+// 2n + latency + 3 clocks and one more, the error memory two pages of 2^ceil(log2 n) values.
 TEST(DecoderTimingTest, WorkedDesigns) {
   const TimingRow rows[] = {
       {"DVB full streaming: one lane", TestBlock(BlockKind::kStreamingDecoder, true, 8, 204, 16),
-       SolverKind::kFolded, 3, 201, 201, 204, 0, 408, 1024, 32, 17},
+       SolverKind::kFolded, 3, 201, 201, 204, 0, 411, 1024, 512, 8},
       {"DVB half streaming: one multiplier",
        TestBlock(BlockKind::kStreamingDecoder, false, 8, 204, 16), SolverKind::kFolded, 1, 529, 529,
-       529, 325, 736, 1024, 32, 17},
+       529, 325, 739, 512, 512, 8},
       {"(255,223) full streaming: four lanes",
        TestBlock(BlockKind::kStreamingDecoder, true, 8, 255, 32), SolverKind::kFolded, 12, 241, 241,
-       255, 0, 499, 1024, 64, 17},
+       255, 0, 502, 1024, 512, 8},
       {"(255,223) half streaming", TestBlock(BlockKind::kStreamingDecoder, false, 8, 255, 32),
-       SolverKind::kFolded, 1, 1953, 1953, 1953, 1698, 2211, 1024, 64, 17},
+       SolverKind::kFolded, 1, 1953, 1953, 1953, 1698, 2214, 512, 512, 8},
       {"(15,11) full discrete: one beat a pass",
        TestBlock(BlockKind::kDiscreteDecoder, true, 4, 15, 4), SolverKind::kFolded, 9, 11, 11, 15,
-       1, 29, 64, 8, 9},
+       1, 32, 64, 32, 4},
       {"(51,1) half discrete: three lanes meet the allowance",
        TestBlock(BlockKind::kDiscreteDecoder, false, 6, 51, 50), SolverKind::kFolded, 9, 631, 631,
-       631, 580, 685, 256, 64, 13},
+       631, 580, 688, 128, 128, 6},
       {"(51,1) full streaming: no folded count is back to back",
        TestBlock(BlockKind::kStreamingDecoder, true, 6, 51, 50), SolverKind::kArray, 0, 77, 51, 51,
-       0, 131, 256, 64, 13},
+       0, 134, 256, 128, 6},
       {"(255,239) half discrete", TestBlock(BlockKind::kDiscreteDecoder, false, 8, 255, 16),
-       SolverKind::kFolded, 1, 529, 529, 529, 274, 787, 1024, 32, 17},
+       SolverKind::kFolded, 1, 529, 529, 529, 274, 790, 512, 512, 8},
+      // One multiplier takes 226 clocks: the last symbol would leave 2n - 1 + 258 = 309 clocks
+      // after the first came in, past the allowance of 1.2 (5n + 11r + 4) = 292.8; three
+      // multipliers take 92.
+      {"(26,16) half discrete: the search's clocks need three multipliers",
+       TestBlock(BlockKind::kDiscreteDecoder, false, 5, 26, 10), SolverKind::kFolded, 3, 92, 92, 92,
+       66, 124, 64, 64, 5},
   };
   for (const TimingRow& row : rows) {
     SCOPED_TRACE(row.what);
@@ -54,6 +62,7 @@ TEST(DecoderTimingTest, WorkedDesigns) {
     EXPECT_EQ(timing.solverGap, row.gap);
     EXPECT_EQ(timing.wordSpacing, row.spacing);
     EXPECT_EQ(timing.inputGuard, row.guard);
+    EXPECT_EQ(timing.searchLatency, row.block.n + 3);
     EXPECT_EQ(timing.outputLatency, row.output);
     EXPECT_EQ(timing.receivedWords, row.received);
     EXPECT_EQ(timing.errorWords, row.errors);

@@ -62,6 +62,7 @@ std::vector<Code> DecoderCodes() {
   codes.push_back({"streaming full", 6, 67, 51, 50, 0});    // the array: no folded count can
   codes.push_back({"streaming half", 8, 285, 204, 16, 0});  // one multiplier, DVB
   codes.push_back({"discrete half", 8, 285, 51, 50, 0});    // three lanes meet the allowance
+  codes.push_back({"discrete half", 5, 37, 26, 10, 1});     // three multipliers for the search
   return codes;
 }
 

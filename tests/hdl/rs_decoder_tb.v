@@ -41,7 +41,7 @@ module rs_decoder_check #(
       for (i = 0; i < e % Q; i = i + 1) apow = mul(apow, 2);
     end
   endfunction
-  // Both tables by walking the powers: x = alpha^i, its inverse alpha^-i, and x^GENSTART.
+  // The inverse table by walking the powers: x = alpha^i, its inverse alpha^-i.
   function [(1<<M)*M-1:0] inv_table;
     input integer dummy;
     integer i;
@@ -58,24 +58,7 @@ module rs_decoder_check #(
       end
     end
   endfunction
-  function [(1<<M)*M-1:0] evnum_table;
-    input integer dummy;
-    integer i;
-    reg [M-1:0] x, y, ag;
-    begin
-      evnum_table = 0;                             // entry 0 is 0
-      ag = (GENSTART == 0) ? 2 : apow(GENSTART);   // genstart 0 keeps a itself
-      x = 1;
-      y = 1;
-      for (i = 0; i < Q; i = i + 1) begin
-        evnum_table[x*M +: M] = y;
-        x = mul(x, 2);
-        y = mul(y, ag);
-      end
-    end
-  endfunction
   localparam [(1<<M)*M-1:0] INV = inv_table(0);
-  localparam [(1<<M)*M-1:0] EVN = evnum_table(0);
 
   reg clk = 0, reset = 1, dsin = 0, dsout = 1, bypass = 0;
   reg [M-1:0] din = 0;
@@ -83,7 +66,7 @@ module rs_decoder_check #(
   wire rdyin, outvalid, decfail;
   wire [NUMERR_W-1:0] numerr;
   rs_decoder #(.M(M), .N(N), .R(R), .IRRPOL(IRRPOL), .GENSTART(GENSTART), .DISCRETE(DISCRETE),
-               .SOLVER(SOLVER), .MULS(MULS), .NUMERR_W(NUMERR_W), .INV_ROM(INV), .EVNUM_ROM(EVN)) dut (
+               .SOLVER(SOLVER), .MULS(MULS), .NUMERR_W(NUMERR_W), .INV_ROM(INV)) dut (
     .clk(clk), .reset(reset), .dsin(dsin), .dsout(dsout), .bypass(bypass), .din(din),
     .dout(dout), .rdyin(rdyin), .outvalid(outvalid), .decfail(decfail), .numerr(numerr));
   always #5 clk = !clk;
@@ -351,7 +334,7 @@ module rs_decoder_tb #(parameter SWEEP = 0);
       rs_decoder_check #(.M(PM), .N(PN), .R(PR), .IRRPOL(PP), .GENSTART(PG), .DISCRETE(PD),
                          .SOLVER(0), .NUMERR_W(W), .NCW(PC), .GAP(PA), .RGAP(PX), .LONG(PL),
                          .DSOUT(PO), .RST_CW(PT), .SEED(PS),
-                         .EXP_LAT(PN + PR + PR / 2 + 5)) u (
+                         .EXP_LAT(PN + PR + PR / 2 + 8)) u (
         .finished(fin[g]), .checks(c_chk), .fails(c_bad), .lat(c_lat));
       always @* begin
         chk[g] = c_chk;
