@@ -14,6 +14,8 @@ namespace {
 
 using platform::Format;
 
+constexpr int kAddresses = 65536;
+
 int HexDigit(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -61,6 +63,8 @@ std::vector<int> ReadIntelHex(std::string_view text, const std::string& fileName
     const int address = b[1] * 256 + b[2];
     switch (b[3]) {
       case 0:
+        // Segment 0 only: nothing lies beyond its 64 KiB.
+        if (address + b[0] > kAddresses) refuse("a record that runs past address FFFF");
         if (memory.size() < static_cast<std::size_t>(address + b[0])) memory.resize(address + b[0]);
         for (int i = 0; i < b[0]; ++i) memory[static_cast<std::size_t>(address + i)] = b[4 + i];
         break;

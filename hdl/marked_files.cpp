@@ -37,7 +37,11 @@ void RefuseForeignFiles(const std::vector<std::string>& paths, bool force) {
   for (const std::string& path : paths) {
     if (!fs.Exists(path)) continue;
     const std::optional<std::string> old = fs.ReadWhole(path);
-    if (!old || !HasHeaderLine(*old))
+    // Unread, it might be anyone's: left alone, and the reason is the error itself.
+    if (!old)
+      throw Refusal("cannot read " + path + ": " + std::strerror(errno) +
+                    "; it stays untouched (--force replaces it unread)");
+    if (!HasHeaderLine(*old))
       throw Refusal(path +
                     " was not written by rsmanager; it stays untouched (--force replaces it)");
   }

@@ -33,14 +33,49 @@ void ForEachLine(std::string_view text, Visit visit) {
   while (const std::optional<std::string_view> line = lines.Next()) visit(*line);
 }
 
-// The file names of the uses lines mean nothing once the files are copied together.
-std::string WithoutUsesLines(std::string_view text) {
+// True when line opens the conditional `directive NAME (NAME the whole word).
+bool OpensConditional(std::string_view line, std::string_view directive, std::string_view name) {
+  if (!line.starts_with(directive)) return false;
+  line.remove_prefix(directive.size());
+  if (line.empty() || (line.front() != ' ' && line.front() != '\t')) return false;
+  line = TrimStart(line);
+  return line.starts_with(name) && (line.size() == name.size() || !IsWordChar(line[name.size()]));
+}
+
+bool IsDirective(std::string_view line, std::string_view directive) {
+  return line.starts_with(directive) &&
+         (line.size() == directive.size() || !IsWordChar(line[directive.size()]));
+}
+
+// The file names of the uses lines mean nothing once the files are copied together. The formal
+// properties are proved on the sources (tools/formal.sh); the block carries the design alone,
+// so that its bytes stay the same when a property changes.
+std::string WithoutUsesLinesAndProperties(std::string_view text, const std::string& file) {
   std::string out;
-  ForEachLine(text, [&out](std::string_view line) {
-    if (TrimStart(line).starts_with(kUsesLine)) return;
+  int depth = 0;  // conditionals open inside an `ifdef FORMAL block, the block's own included
+  ForEachLine(text, [&](std::string_view line) {
+    const std::string_view trimmed = TrimStart(line);
+    if (depth > 0) {
+      if (IsDirective(trimmed, "`ifdef") || IsDirective(trimmed, "`ifndef")) {
+        ++depth;
+      } else if (IsDirective(trimmed, "`endif")) {
+        --depth;
+      } else if (depth == 1 && (IsDirective(trimmed, "`else") || IsDirective(trimmed, "`elsif"))) {
+        throw Refusal("the HDL source " + file +
+                      " has an `else in an `ifdef FORMAL block: design and properties must "
+                      "stay apart");
+      }
+      return;
+    }
+    if (OpensConditional(trimmed, "`ifdef", "FORMAL")) {
+      depth = 1;
+      return;
+    }
+    if (trimmed.starts_with(kUsesLine)) return;
     out.append(line);
     out += '\n';
   });
+  if (depth > 0) throw Refusal("the HDL source " + file + " leaves an `ifdef FORMAL block open");
   return out;
 }
 
@@ -80,8 +115,8 @@ class CoreAssembler {
   std::string Assembled(std::string_view prefix, std::size_t from = 0) const {
     std::string out = "\n// verilator lint_off DECLFILENAME\n";
     for (std::size_t i = from; i < files_.size(); ++i)
-      out +=
-          "\n// " + files_[i] + "\n" + PrefixNames(WithoutUsesLines(texts_[i]), modules_, prefix);
+      out += "\n// " + files_[i] + "\n" +
+             PrefixNames(WithoutUsesLinesAndProperties(texts_[i], files_[i]), modules_, prefix);
     return out;
   }
 

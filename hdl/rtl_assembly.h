@@ -1,6 +1,7 @@
 // Copies the RTL a core needs into one self-contained text: the closure of the "// uses:" lines
-// from the core's top file, every `include line replaced by the file it names, and every module
-// those files declare renamed with a prefix, so that two blocks can live in one design.
+// from the core's top file, every `include line replaced by the file it names, every module
+// those files declare renamed with a prefix, so that two blocks can live in one design, and the
+// `ifdef FORMAL blocks of properties left out.
 #pragma once
 
 #include <string>
@@ -9,9 +10,10 @@
 
 namespace hdl {
 
-// rtlDirectory ends in "/". Throws Refusal when a file is missing, a name leaves the directory
-// or an included file sets `default_nettype (docs/hdl.md, RTL conventions). The files follow one
-// another in the order they were first named, the top first.
+// rtlDirectory ends in "/". Throws Refusal when a file is missing, a name leaves the directory,
+// an included file sets `default_nettype (docs/hdl.md, RTL conventions), or an `ifdef FORMAL
+// block is left open or has an `else. The files follow one another in the order they were first
+// named, the top first.
 std::string AssembleCore(const std::string& rtlDirectory, const std::string& topFile,
                          std::string_view prefix);
 

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang in build-fuzz and runs each for a short while: the
 # description reader alone, then the whole wizard on console events and an old description,
-# then on its command line.
+# then on its command line; then the readers of what rsmanager reads from disk (the strict
+# description reader, the Intel HEX reader of the tables, the vector-file reader).
 # Fails when a target crashes, hangs or breaks one of its checks. Installs nothing.
 #
-#   FUZZ_SECONDS   seconds per target (default 25)
+#   FUZZ_SECONDS          seconds per wizard target (default 25)
+#   READER_FUZZ_SECONDS   seconds per rsmanager reader (default 12)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -14,6 +16,7 @@ if ! command -v clang++ >/dev/null 2>&1 || ! command -v clang >/dev/null 2>&1; t
 fi
 
 seconds=${FUZZ_SECONDS:-25}
+reader_seconds=${READER_FUZZ_SECONDS:-12}
 jobs=${RSWIZARD_BUILD_JOBS:-2}
 build=build-fuzz
 
@@ -23,7 +26,8 @@ if [ -f "$build/CMakeCache.txt" ] && ! grep -q '^CMAKE_CXX_COMPILER:[A-Z]*=.*cla
 fi
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DRSWIZARD_FUZZ=ON -DRSWIZARD_WITH_QT=OFF \
   -DRSWIZARD_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" -j "$jobs" --target description_fuzzer wizard_fuzzer command_line_fuzzer
+cmake --build "$build" -j "$jobs" --target description_fuzzer wizard_fuzzer command_line_fuzzer \
+  block_description_fuzzer intel_hex_fuzzer vector_file_fuzzer
 
 artifacts="$build/fuzz-artifacts"
 mkdir -p "$artifacts"
@@ -47,4 +51,8 @@ run() {
 run description_fuzzer tests/fuzz/description.dict tests/fuzz/corpus/description
 run wizard_fuzzer tests/fuzz/wizard.dict tests/fuzz/corpus/wizard -max_len=8192
 run command_line_fuzzer tests/fuzz/command_line.dict tests/fuzz/corpus/command_line -max_len=4096
+seconds=$reader_seconds
+for reader in block_description intel_hex vector_file; do
+  run "${reader}_fuzzer" "tests/fuzz/$reader.dict" "tests/fuzz/corpus/$reader"
+done
 echo "fuzz-briefly: no crash"

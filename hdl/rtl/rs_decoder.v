@@ -152,4 +152,56 @@ module rs_decoder #(
   assign numerr = ne_q;
   assign decfail = df_q;
   assign rdyin = rdy_q;
+`ifdef FORMAL
+  // Proved by tools/formal.sh (tests/formal) for every input sequence after a first reset.
+  // The trackers count in edges, as docs/hdl.md states the timing.
+  reg f_past_valid_q = 1'b0;  // $past means something from the second edge on
+  reg [KES_LAT-1:0] f_kes_q = 0;  // bit i: the solver was started i + 1 edges ago
+  reg [OUT_LAT-1:0] f_last_q = 0;  // bit i: a word's last symbol was taken i + 1 edges ago
+  reg [15:0] f_since_q = 0;  // edges since a word's first (discrete: last) symbol, up to SPACE
+  reg [IW-1:0] f_ridx_q = 0;  // the position in its word of the symbol read last clock
+  reg [IW-1:0] f_oidx_q = 0;  // the position in its word of the symbol on dout
+  always @(posedge clk) begin
+    f_past_valid_q <= 1'b1;
+    f_kes_q <= reset ? {KES_LAT{1'b0}} : {f_kes_q, kstart};
+    f_last_q <= reset ? {OUT_LAT{1'b0}} : {f_last_q[OUT_LAT-2:0], lastsym};
+    if (reset) f_since_q <= SPACE;
+    else if (DISCRETE != 0 ? lastsym : take && first) f_since_q <= (DISCRETE != 0) ? 0 : 1;
+    else if (f_since_q < SPACE) f_since_q <= f_since_q + 1'b1;
+    if (orun) f_ridx_q <= oidx;
+    if (dsout && oedge_q && !reset) f_oidx_q <= f_ridx_q;
+  end
+  always @(*) if (!f_past_valid_q) assume (reset);  // the block is reset once at start
+
+  always @(*)
+    if (f_past_valid_q) begin
+      // between words all four outputs are 0
+      if (!outvalid) assert (dout == 0 && numerr == 0 && !decfail);
+      if (outvalid) assert (!decfail || numerr == 0);  // a failed word reports no errors
+      // the solver's done comes exactly KES_LAT edges after its start, and never without one
+      assert (kdone == f_kes_q[KES_LAT-1]);
+      // the solver is started no closer than KES_GAP edges after its last start
+      if (kstart) assert (f_kes_q[KES_GAP-2:0] == 0);
+      // streaming: rdyin is 0 from a word's first symbol for SPACE edges, words start no closer
+      if (DISCRETE == 0) assert (rdyin == (f_since_q == SPACE));
+      // discrete: rdyin is 0 for GUARD edges after a word's last symbol
+      if (DISCRETE != 0) assert (rdyin == (f_since_q >= GUARD));
+      // a word's first symbol is read on the OUT_LAT-th edge after the one taking its last
+      if (outvalid && f_oidx_q == 0) assert (f_last_q[OUT_LAT-1]);
+    end
+
+  always @(posedge clk)
+    if (f_past_valid_q) begin
+      // reset empties the block: outputs 0, rdyin 1
+      if ($past(reset)) assert (!outvalid && dout == 0 && numerr == 0 && !decfail && rdyin);
+      // streaming: a word once begun is taken on consecutive edges
+      if (DISCRETE == 0 && $past(take && !lastsym && !reset)) assert (take);
+      // with dsout 1 a word leaves on n consecutive edges, in order
+      if ($past(outvalid && f_oidx_q != NL[IW-1:0] && dsout && !reset))
+        assert (outvalid && f_oidx_q == $past(f_oidx_q) + 1'b1);
+      // numerr and decfail are constant over a word
+      if ($past(outvalid) && outvalid && f_oidx_q != 0)
+        assert ($stable(numerr) && $stable(decfail));
+    end
+`endif
 endmodule

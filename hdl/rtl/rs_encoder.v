@@ -133,6 +133,43 @@ module rs_encoder #(
 
   assign dout = out_q;
 
+`ifdef FORMAL
+  // Proved by tools/formal.sh (tests/formal); each property holds on every clock edge.
+  reg f_past_valid_q = 1'b0;  // $past means something from the second edge on
+  always @(posedge clk) f_past_valid_q <= 1'b1;
+
+  genvar f_cell;
+  generate
+    for (f_cell = 0; f_cell < R - 1; f_cell = f_cell + 1) begin : f_empty
+      // The check symbols shift the remainder out: empty when a codeword begins, and cell j
+      // empty once j + 1 zero-feedback shifts have passed it.
+      always @(*)
+        if (count_q == 0 || count_q > K + ONE + f_cell[CW-1:0])
+          assert (rem_q[f_cell*M +: M] == {M{1'b0}});
+    end
+  endgenerate
+
+  always @(*) begin
+    assert (count_q <= LAST);  // a position inside the codeword
+    if (count_q == 0 || count_q > K) assert (feedback_q == {M{1'b0}});  // nothing left to divide
+  end
+
+  always @(posedge clk)
+    if (f_past_valid_q) begin
+      if ($past(reset)) assert (dout == {M{1'b0}} && count_q == 0);  // reset clears the output
+      if (!$past(reset) && !$past(enable)) assert ($stable(dout));  // a disabled edge holds dout
+      // during the message the output is the input one clock later
+      if (!$past(reset) && $past(enable) && $past(in_message)) assert (dout == $past(din));
+      // start begins a codeword: its enabled edge takes symbol 0, else the next enabled one does
+      if (!$past(reset) && $past(start)) assert (count_q == ($past(enable) ? ONE : {CW{1'b0}}));
+      // every other enabled edge takes the next symbol, n of them to a codeword
+      if (!$past(reset) && $past(enable) && !$past(start))
+        assert (count_q == ($past(count_q) == LAST ? {CW{1'b0}} : $past(count_q) + ONE));
+      // nothing moves without enable, reset or start
+      if (!$past(reset) && !$past(enable) && !$past(start))
+        assert ($stable(count_q) && $stable(rem_q) && $stable(feedback_q));
+    end
+`endif
 endmodule
 
 `default_nettype wire

@@ -97,6 +97,7 @@ bool FaultyFileSystem::Rename(const std::string& from, const std::string& to) {
 }
 
 std::optional<std::string> FaultyFileSystem::ReadWhole(const std::string& path) {
+  if (ShouldFail(FileOp::Read, path)) return std::nullopt;
   return real_.ReadWhole(path);
 }
 

@@ -62,8 +62,8 @@ class RecordingUi : public platform::UserInterface {
 };
 
 // The steps of writing a file (creating its replacement, writing and closing that, renaming it
-// over the old file) and removing one, counted over the whole run from 1.
-enum class FileOp { Open, Write, Close, Rename, Remove };
+// over the old file), removing one and reading one whole, counted over the whole run from 1.
+enum class FileOp { Open, Write, Close, Rename, Remove, Read };
 
 // The real file system, with one chosen operation made to fail with a chosen errno. Files are
 // opened for writing by the real replacement logic of platform::FileSystem, so a failure shows
@@ -72,7 +72,8 @@ class FaultyFileSystem : public platform::FileSystem {
  public:
   // Fails the n-th operation of that kind (1-based) on a path containing `pathPart` (empty:
   // any path). The path of Open, Write, Close and Rename is the file being replaced; that of
-  // Remove the file removed, a replacement left over by a failure included.
+  // Remove the file removed, a replacement left over by a failure included; that of Read the
+  // file read.
   void FailNth(FileOp op, int n, int error = ENOSPC, std::string pathPart = "");
   int Count(FileOp op) const;
   std::vector<std::string> opened;  // paths opened for writing, in order
