@@ -3,6 +3,7 @@
 // leaves with its verdict. The verdict (numerr, decfail) needs every root, so the output pass
 // follows the search; the received word waits in a memory, the error values in the search's.
 // uses: rs_syndrome.v rs_kes_full.v rs_kes_folded.v rs_chien_forney.v rs_ram.v
+`default_nettype none
 module rs_decoder #(
   parameter M = 8, parameter N = 204, parameter R = 16,
   parameter IRRPOL = 285, parameter GENSTART = 0,
@@ -12,11 +13,26 @@ module rs_decoder #(
   parameter NUMERR_W = 5,
   parameter [(1<<M)*M-1:0] INV_ROM = 0
 ) (
-  input clk, input reset, input dsin, input dsout, input bypass,
-  input [M-1:0] din, output [M-1:0] dout,
-  output rdyin, output outvalid, output decfail, output [NUMERR_W-1:0] numerr
+  input wire clk, input wire reset, input wire dsin, input wire dsout, input wire bypass,
+  input wire [M-1:0] din, output wire [M-1:0] dout,
+  output wire rdyin, output wire outvalid, output wire decfail,
+  output wire [NUMERR_W-1:0] numerr
 );
 `include "rs_decoder_timing.vh"
+
+  // Impossible parameters stop elaboration in every tool: the module instantiated does not
+  // exist, and its name says what is wrong.
+  generate
+    if (M < 2 || (IRRPOL >> M) != 1) begin : check_field
+      rs_decoder_needs_M_at_least_2_and_IRRPOL_of_degree_M impossible ();
+    end
+    if (R < 2 || N <= R || N >= (1 << M)) begin : check_code
+      rs_decoder_needs_2_le_R_lt_N_lt_2_pow_M impossible ();
+    end
+    if ((1 << NUMERR_W) <= R / 2) begin : check_numerr
+      rs_decoder_needs_NUMERR_W_to_count_R_over_2 impossible ();
+    end
+  endgenerate
   localparam T = R / 2;
   localparam IW = $clog2(N);
   localparam LW = $clog2(T + 1) + 1;
@@ -39,7 +55,7 @@ module rs_decoder #(
   localparam integer NL = N - 1;
 
   // ---- input: word framing, syndromes, received-word memory ----
-  reg dsin_q, rx_q, rdy_q, bp_q, kstart;
+  reg dsin_q, rx_q, rdy_q, bp_q, kstart_q;
   reg [IW-1:0] icnt_q;
   reg [GW-1:0] guard_q;
   reg [SW-1:0] wslot_q;
@@ -57,7 +73,7 @@ module rs_decoder #(
     if (reset) begin
       rx_q <= 1'b0;
       rdy_q <= 1'b1;
-      kstart <= 1'b0;
+      kstart_q <= 1'b0;
       icnt_q <= {IW{1'b0}};
       guard_q <= {GW{1'b0}};
       wslot_q <= {SW{1'b0}};
@@ -65,7 +81,7 @@ module rs_decoder #(
       rx_q <= rx_d;
       guard_q <= guard_d;
       rdy_q <= ((DISCRETE != 0) || !rx_d) && (guard_d == 0);
-      kstart <= lastsym;
+      kstart_q <= lastsym;
       if (take) begin
         icnt_q <= lastsym ? {IW{1'b0}} : icnt_q + 1'b1;
         if (lastsym) wslot_q <= wslot_q + 1'b1;
@@ -94,11 +110,11 @@ module rs_decoder #(
   generate
     if (SOLVER == 0) begin : g_full
       rs_kes_full #(.M(M), .R(R), .IRRPOL(IRRPOL)) u_kes (
-        .clk(clk), .reset(reset), .start(kstart), .syn(syn),
+        .clk(clk), .reset(reset), .start(kstart_q), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end else begin : g_half
       rs_kes_folded #(.M(M), .R(R), .IRRPOL(IRRPOL), .MULS(MULS)) u_kes (
-        .clk(clk), .reset(reset), .start(kstart), .syn(syn),
+        .clk(clk), .reset(reset), .start(kstart_q), .syn(syn),
         .done(kdone), .lambda(lambda), .omega(omega));
     end
   endgenerate
@@ -163,7 +179,7 @@ module rs_decoder #(
   reg [IW-1:0] f_oidx_q = 0;  // the position in its word of the symbol on dout
   always @(posedge clk) begin
     f_past_valid_q <= 1'b1;
-    f_kes_q <= reset ? {KES_LAT{1'b0}} : {f_kes_q, kstart};
+    f_kes_q <= reset ? {KES_LAT{1'b0}} : {f_kes_q, kstart_q};
     f_last_q <= reset ? {OUT_LAT{1'b0}} : {f_last_q[OUT_LAT-2:0], lastsym};
     if (reset) f_since_q <= SPACE;
     else if (DISCRETE != 0 ? lastsym : take && first) f_since_q <= (DISCRETE != 0) ? 0 : 1;
@@ -181,7 +197,7 @@ module rs_decoder #(
       // the solver's done comes exactly KES_LAT edges after its start, and never without one
       assert (kdone == f_kes_q[KES_LAT-1]);
       // the solver is started no closer than KES_GAP edges after its last start
-      if (kstart) assert (f_kes_q[KES_GAP-2:0] == 0);
+      if (kstart_q) assert (f_kes_q[KES_GAP-2:0] == 0);
       // streaming: rdyin is 0 from a word's first symbol for SPACE edges, words start no closer
       if (DISCRETE == 0) assert (rdyin == (f_since_q == SPACE));
       // discrete: rdyin is 0 for GUARD edges after a word's last symbol
@@ -205,3 +221,4 @@ module rs_decoder #(
     end
 `endif
 endmodule
+`default_nettype wire

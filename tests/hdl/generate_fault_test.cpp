@@ -92,7 +92,10 @@ class GenerateFaultTest : public ::testing::Test {
   std::string RunGenerate(testsupport::FaultyFileSystem& files) {
     platform::ScopedPlatform scoped{&files, nullptr, nullptr};
     try {
-      hdl::Generate({dir_.Dir() + "rs.v", {Rtl()}, false});
+      hdl::GenerateRequest request;
+      request.designPath = dir_.Dir() + "rs.v";
+      request.rtlDirectories = {Rtl()};
+      hdl::Generate(request);
     } catch (const hdl::Refusal& refusal) {
       return refusal.what();
     }
