@@ -25,7 +25,7 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DRSWIZARD_SANITIZE=O
 cmake --build build-asan -j "$jobs"
 echo "== tests under the sanitizers"
 ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE "slow|hdl"
+  ctest --test-dir build-asan --output-on-failure -j "$jobs" -LE "slow|hdl|formal"
 
 echo "== tests"
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j "$jobs"
