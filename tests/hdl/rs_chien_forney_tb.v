@@ -1,7 +1,7 @@
 // Chien/Forney stage against a behavioural model: each word's locator and evaluator are built
 // from chosen errors (positions and values), scaled by a random constant as a solver may leave
 // them, and loaded back to back or spaced. The output pass must read index i of the word
-// exactly N + 3 + i clocks after its load, with every position's error value (0 where none) a
+// exactly search_latency(N) + i clocks after its load (rs_decoder_timing.vh), with every position's error value (0 where none) a
 // clock later, and the verdict (roots found = deg Lambda, Lambda != 0) over the whole pass.
 // Covered: errors at the first and the last symbol, adjacent errors, none, t of them, a locator
 // with a root beyond a shortened word (fails), Lambda = 0 (fails), a constant Lambda (no errors).
@@ -17,7 +17,8 @@ module rs_chien_forney_check #(
   localparam Q = (1 << M) - 1;
   localparam IW = $clog2(N);
   localparam LW = $clog2(T + 1) + 1;
-  localparam LAT = N + 3;            // load to the pass's first read
+`include "rs_decoder_timing.vh"
+  localparam LAT = search_latency(N);  // load to the pass's first read
 
   function [M-1:0] mul;
     input [M-1:0] a, b;
